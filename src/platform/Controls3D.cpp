@@ -1,0 +1,151 @@
+#include "platform/Controls3D.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+bool isClick(QWidget* widget, QMouseEvent* event) {
+    return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
+} // namespace
+
+Frame3D::Frame3D(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+void Frame3D::mouseReleaseEvent(QMouseEvent* event) {
+    QGroupBox::mouseReleaseEvent(event);
+    if (isClick(this, event))
+        Q_EMIT clicked();
+}
+
+// An etched border with the caption set into its top line, drawn the same on every desktop.
+void Frame3D::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int captionHeight = metrics.height();
+    const QRect border = rect().adjusted(0, captionHeight / 2, 0, 0);
+    qDrawShadeRect(&painter, border, palette(), true, 1, 0);
+    if (!title().isEmpty()) {
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 6, captionHeight);
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+}
+
+Panel3D::Panel3D(QWidget* parent, Bevel bevel) : QLabel(parent) {
+    setFrameStyle(QFrame::Panel | (bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken));
+    setLineWidth(1);
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+}
+
+Panel3D::Panel3D(const QString& caption, QWidget* parent, Bevel bevel) : Panel3D(parent, bevel) {
+    setCaption(caption);
+}
+
+void Panel3D::setCaption(const QString& caption) {
+    m_caption = caption;
+    QString shown = caption;
+    shown.replace(u"\r\n"_s, u"\n"_s);
+    shown.replace(u'\r', u'\n');
+    setText(shown);
+}
+
+void Panel3D::setForeColor(const QColor& color) {
+    m_foreColor = color;
+    applyForeColor();
+}
+
+void Panel3D::setForeColor(QPalette::ColorRole systemColor) {
+    m_foreColor = systemColor;
+    applyForeColor();
+}
+
+QColor Panel3D::foreColor() const {
+    if (const auto* role = std::get_if<QPalette::ColorRole>(&m_foreColor))
+        return palette().color(*role);
+    return std::get<QColor>(m_foreColor);
+}
+
+void Panel3D::applyForeColor() {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, std::holds_alternative<QColor>(m_foreColor)
+                                         ? std::get<QColor>(m_foreColor)
+                                         : QPalette().color(std::get<QPalette::ColorRole>(m_foreColor)));
+    setPalette(p);
+}
+
+void Panel3D::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange && foreColorIsSystem())
+        applyForeColor();
+}
+
+void Panel3D::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (isClick(this, event))
+        Q_EMIT clicked();
+}
+
+Button3D::Button3D(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+Button3D::Button3D(const QString& caption, const QIcon& picture, QWidget* parent)
+    : QPushButton(picture, caption, parent) {}
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureBox::fitSurface() {
+    if (!m_surface.isNull() && m_surface.size() == size())
+        return;
+    QPixmap resized(size());
+    resized.fill(Qt::transparent);
+    if (!m_surface.isNull()) {
+        QPainter painter(&resized);
+        painter.drawPixmap(0, 0, m_surface);
+    }
+    m_surface = resized;
+}
+
+void PictureBox::drawPixmap(const QPoint& at, const QPixmap& pixmap) {
+    fitSurface();
+    QPainter painter(&m_surface);
+    painter.drawPixmap(at, pixmap);
+    m_blank = false;
+    update();
+}
+
+void PictureBox::clear() {
+    m_surface = QPixmap(size());
+    m_surface.fill(Qt::transparent);
+    m_blank = true;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_surface);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitSurface();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (isClick(this, event))
+        Q_EMIT clicked();
+}
+
+} // namespace platform

@@ -1,0 +1,243 @@
+#include "platform/Database.h"
+
+#include "platform/JetPattern.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QUrlQuery>
+#include <atomic>
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+std::atomic<int> busyTimeout{5000};
+std::atomic<int> connectionCounter{0};
+
+QString engineWords(const QSqlError& error) {
+    const QString words = error.databaseText().trimmed();
+    return words.isEmpty() ? error.text().trimmed() : words;
+}
+
+// like(pattern, text) with the desktop-database wildcards; Null in either gives Null.
+void jetLike(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto view = [](sqlite3_value* v) {
+        const auto* units = static_cast<const char16_t*>(sqlite3_value_text16(v));
+        const qsizetype length = sqlite3_value_bytes16(v) / 2;
+        return units ? QStringView(units, length) : QStringView();
+    };
+    // The pattern is usually the same for every row of a statement: keep it compiled.
+    auto* cached = static_cast<JetPattern*>(sqlite3_get_auxdata(context, 0));
+    if (cached) {
+        sqlite3_result_int(context, cached->matches(view(argv[1])) ? 1 : 0);
+        return;
+    }
+    auto* pattern = new JetPattern(view(argv[0]));
+    sqlite3_result_int(context, pattern->matches(view(argv[1])) ? 1 : 0);
+    sqlite3_set_auxdata(context, 0, pattern, [](void* p) { delete static_cast<JetPattern*>(p); });
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+QSqlDatabase connectionOf(const QString& name) {
+    if (name.isEmpty())
+        throw EngineError(u"The database is not open."_s);
+    return QSqlDatabase::database(name, false);
+}
+
+} // namespace
+
+EngineError::EngineError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+
+// Recordset --------------------------------------------------------------------------------
+
+Recordset::Recordset(QStringList fieldNames, std::vector<QVariant> values)
+    : m_fieldNames(std::move(fieldNames)), m_values(std::move(values)) {}
+
+qsizetype Recordset::rowCount() const {
+    return m_fieldNames.isEmpty() ? 0 : static_cast<qsizetype>(m_values.size()) / m_fieldNames.size();
+}
+
+bool Recordset::atEnd() const {
+    if (m_closed)
+        throw EngineError(u"Object invalid or no longer set."_s);
+    return m_row >= rowCount();
+}
+
+void Recordset::moveNext() {
+    if (atEnd())
+        throw EngineError(u"No current record."_s);
+    ++m_row;
+}
+
+QVariant Recordset::field(const QString& name) const {
+    if (atEnd())
+        throw EngineError(u"No current record."_s);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString column = dot >= 0 ? name.mid(dot + 1) : name;
+    for (qsizetype i = 0; i < m_fieldNames.size(); ++i) {
+        if (m_fieldNames[i].compare(column, Qt::CaseInsensitive) == 0)
+            return m_values[static_cast<size_t>(m_row * m_fieldNames.size() + i)];
+    }
+    throw EngineError(u"Item not found in this collection: %1"_s.arg(name));
+}
+
+void Recordset::close() {
+    m_closed = true;
+    m_values.clear();
+}
+
+// Database ---------------------------------------------------------------------------------
+
+Database::Database(QString connection, QString fileName)
+    : m_connection(std::move(connection)), m_fileName(std::move(fileName)) {}
+
+Database::~Database() {
+    close();
+}
+
+void Database::execute(const QString& statement) {
+    QSqlQuery query(connectionOf(m_connection));
+    if (!query.exec(statement))
+        throw EngineError(engineWords(query.lastError()));
+}
+
+std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, RecordsetType) {
+    QSqlQuery query(connectionOf(m_connection));
+    query.setForwardOnly(true);
+    if (!query.exec(statement))
+        throw EngineError(engineWords(query.lastError()));
+    const QSqlRecord record = query.record();
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    std::vector<QVariant> values;
+    while (query.next()) {
+        for (int i = 0; i < names.size(); ++i)
+            values.push_back(query.value(i));
+    }
+    if (query.lastError().isValid())
+        throw EngineError(engineWords(query.lastError()));
+    return std::make_unique<Recordset>(std::move(names), std::move(values));
+}
+
+void Database::beginTrans() {
+    QSqlDatabase db = connectionOf(m_connection);
+    if (!db.transaction())
+        throw EngineError(engineWords(db.lastError()));
+}
+
+void Database::commitTrans() {
+    QSqlDatabase db = connectionOf(m_connection);
+    if (!db.commit())
+        throw EngineError(engineWords(db.lastError()));
+}
+
+void Database::rollback() {
+    QSqlDatabase db = connectionOf(m_connection);
+    if (!db.rollback())
+        throw EngineError(engineWords(db.lastError()));
+}
+
+QStringList Database::tableNames() const {
+    return connectionOf(m_connection).tables(QSql::Tables);
+}
+
+void Database::close() {
+    if (m_connection.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+    m_connection.clear();
+}
+
+// Transaction ------------------------------------------------------------------------------
+
+Transaction::Transaction(Database& db) : m_db(db) {
+    m_db.beginTrans();
+}
+
+Transaction::~Transaction() {
+    if (!m_done) {
+        try {
+            m_db.rollback();
+        } catch (const EngineError&) {
+            // The connection has already undone the transaction.
+        }
+    }
+}
+
+void Transaction::commit() {
+    m_db.commitTrans();
+    m_done = true;
+}
+
+// Workspace --------------------------------------------------------------------------------
+
+std::unique_ptr<Workspace> Workspace::defaultWorkspace() {
+    return std::make_unique<Workspace>();
+}
+
+void Workspace::close() {}
+
+void Workspace::setBusyTimeout(int milliseconds) {
+    busyTimeout = milliseconds;
+}
+
+std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
+    const QFileInfo file(fileName);
+    if (!file.exists())
+        throw EngineError(u"Could not find file '%1'."_s.arg(fileName));
+    if (!file.isFile())
+        throw EngineError(u"'%1' is not a file."_s.arg(fileName));
+
+    const QString name = u"tamoru-%1"_s.arg(++connectionCounter);
+    auto database = std::unique_ptr<Database>(new Database(name, file.absoluteFilePath()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        // A file: address opened with mode=rw never creates the file; a plain path would.
+        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        url.setQuery(u"mode=rw"_s);
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1"_s.arg(busyTimeout.load()));
+        if (!db.open())
+            throw EngineError(engineWords(db.lastError()));
+
+        sqlite3* handle = handleOf(db);
+        if (!handle)
+            throw EngineError(u"The database driver gave no connection handle."_s);
+        if (sqlite3_db_readonly(handle, "main") == 1)
+            throw EngineError(u"The database file '%1' cannot be written."_s.arg(fileName));
+        if (sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, jetLike,
+                                       nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)));
+
+        // Opening is lazy: read the schema now, so a file that is no database is refused here.
+        QSqlQuery probe(db);
+        if (!probe.exec(u"SELECT count(*) FROM sqlite_master"_s))
+            throw EngineError(engineWords(probe.lastError()));
+    }
+    return database;
+}
+
+} // namespace platform

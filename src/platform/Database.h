@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace platform {
+
+// An error of the database engine, carrying the engine's own words.
+class EngineError : public std::runtime_error {
+public:
+    explicit EngineError(const QString& message);
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The rows of one query, read in full when it is opened so that no statement stays open
+// (and no lock stays held) between the query and the next one.
+class Recordset {
+public:
+    Recordset(QStringList fieldNames, std::vector<QVariant> values);
+
+    // True when no current row is left (at once for an empty result).
+    bool atEnd() const;
+    void moveNext();
+
+    // The value of a column of the current row, by name without regard to case; a name may
+    // carry its table ("Mst_Address.Sex_cd"). A Null value is a null QVariant. Throws when
+    // there is no current row or no such column.
+    QVariant field(const QString& name) const;
+
+    int fieldCount() const { return static_cast<int>(m_fieldNames.size()); }
+    qsizetype rowCount() const;
+    void close();
+
+private:
+    QStringList m_fieldNames;
+    std::vector<QVariant> m_values; // row after row
+    qsizetype m_row = 0;
+    bool m_closed = false;
+};
+
+class Database {
+public:
+    enum RecordsetType { Dynaset = 2 };
+
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Runs an insert, update or delete; the change is applied when the call returns.
+    void execute(const QString& statement);
+    // Runs a query and returns its rows in the statement's order.
+    std::unique_ptr<Recordset> openRecordset(const QString& statement, RecordsetType type = Dynaset);
+
+    void beginTrans();
+    void commitTrans();
+    void rollback();
+
+    QStringList tableNames() const;
+    QString fileName() const { return m_fileName; }
+    bool isOpen() const { return !m_connection.isEmpty(); }
+    void close();
+
+private:
+    friend class Workspace;
+    Database(QString connection, QString fileName);
+
+    QString m_connection;
+    QString m_fileName;
+};
+
+// Commits when asked to, rolls back when it goes out of scope without.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+class Workspace {
+public:
+    // The engine's default workspace (number 0).
+    static std::unique_ptr<Workspace> defaultWorkspace();
+
+    // Opens an existing database file for reading and writing. A file that is missing, that
+    // cannot be written, or that is not a database is refused with an EngineError; nothing
+    // is ever created.
+    std::unique_ptr<Database> openDatabase(const QString& fileName);
+    void close();
+
+    // How long a statement waits for another program that holds the file, in milliseconds.
+    static void setBusyTimeout(int milliseconds);
+};
+
+} // namespace platform
