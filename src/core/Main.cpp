@@ -1,0 +1,164 @@
+#include "core/Main.h"
+
+#include "addressbook/PhoneBookFrame.h"
+#include "calendar/CalendarFrame.h"
+#include "clock/ClockPart.h"
+#include "core/EngineGuard.h"
+#include "core/Mod1.h"
+#include "launcher/LauncherFrame.h"
+#include "platform/Controls3D.h"
+#include "platform/ModalWindows.h"
+#include "platform/Twips.h"
+#include "users/UserFrame.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using platform::placeTwips;
+
+namespace {
+
+Main* runningMain = nullptr;
+
+// Runs one step of the load; a failing step is skipped and the load goes on.
+template <class Step> void loadStep(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+Main::Main(QWidget* parent) : QWidget(parent) {
+    runningMain = this;
+    setObjectName(u"Main"_s);
+    setWindowTitle(u"Tamoru Ver3.5"_s);
+    platform::setClientSizeTwips(this, 5775, 4935);
+
+    const auto frame = [this](const char16_t* name, const QString& caption, double l, double t, double w, double h) {
+        auto* f = new platform::Frame3D(caption, this);
+        f->setObjectName(QString::fromUtf16(name));
+        placeTwips(f, l, t, w, h);
+        return f;
+    };
+    SSFrame2 = frame(u"SSFrame2", u"ランチャー"_s, 0, 0, 3120, 3795);
+    SSFrame1 = frame(u"SSFrame1", u"カレンダー"_s, 3150, 0, 2625, 3165);
+    SSFrame4 = frame(u"SSFrame4", u"ユーザー"_s, 3150, 3195, 2625, 600);
+    SSFrame3 = frame(u"SSFrame3", u"電話帳"_s, 0, 3825, 3120, 690);
+
+    TLH = new platform::Panel3D(this);
+    TLH->setObjectName(u"TLH"_s);
+    placeTwips(TLH, 3150, 3825, 2625, 690);
+
+    SSCommand2 = new platform::Button3D({}, QIcon::fromTheme(u"go-bottom"_s), this);
+    SSCommand2->setObjectName(u"SSCommand2"_s);
+    placeTwips(SSCommand2, 45, 4545, 5280, 375);
+    SSCommand1 = new platform::Button3D({}, QIcon::fromTheme(u"application-exit"_s), this);
+    SSCommand1->setObjectName(u"SSCommand1"_s);
+    placeTwips(SSCommand1, 5355, 4545, 375, 375);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(u"Timer1"_s);
+    Timer1->setInterval(1000);
+
+    m_launcher = std::make_unique<LauncherFrame>(*this);
+    m_calendar = std::make_unique<CalendarFrame>(*this);
+    m_users = std::make_unique<UserFrame>(*this);
+    m_clock = std::make_unique<ClockPart>(*this);
+    m_phoneBook = std::make_unique<PhoneBookFrame>(*this);
+
+    platform::ModalWindows::onReturnToTop([this] {
+        if (isVisible())
+            Form_Activate();
+    });
+    Form_Load();
+}
+
+Main::~Main() {
+    platform::ModalWindows::onReturnToTop(nullptr);
+    if (runningMain == this)
+        runningMain = nullptr;
+}
+
+Main* Main::form() {
+    return runningMain;
+}
+
+void Main::Form_Load() {
+    loadStep([this] {
+        Mod1::TargetForm = this;
+        platform::moveTwips(this, 200, 200);
+    });
+    try {
+        Mod1::OpenDb();
+    } catch (const platform::EngineError& error) {
+        m_databaseProblem = error.message();
+    }
+    loadStep([] { Mod1::InitLauncher(); });
+    loadStep([this] { clock().Timer1_Timer(); });
+    loadStep([] { Mod1::WinDir = Mod1::GetWinDir(); });
+    loadStep([] { Mod1::Ret = Mod1::PlayWave(Mod1::WinDir + u"/THEMIC~1.WAV"_s) ? u"True"_s : u"False"_s; });
+    Timer1->start();
+}
+
+bool Main::start() {
+    if (!Mod1::Db) {
+        reportDatabaseProblem();
+        return false;
+    }
+    show();
+    return true;
+}
+
+void Main::reportDatabaseProblem() {
+    platform::ModalWindows::QuietScope quiet; // the program ends; nothing is to activate
+    const QString file = QDir::toNativeSeparators(QDir(Mod1::AppPath).filePath(u"TEL.mdb"_s));
+    Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、Tamoru を終了します。\r"_s + u"場所："_s + file + u"\r"_s +
+                          u"理由："_s + m_databaseProblem,
+                      Mod1::KindNotice, this, 0);
+}
+
+void Main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        platform::ModalWindows::requestReturnToTop();
+    }
+}
+
+void Main::Form_Activate() {
+    // A notice shown by the activation itself must not set off another activation.
+    platform::ModalWindows::QuietScope quiet;
+    ++m_activations;
+    core::guarded(this, [this] { users().FillUserList(); });
+    Mod1::BuildMonth();
+    LauncherFrame& tools = launcher();
+    Mod1::DrawFileIcon(*tools.PicExp, Mod1::WinDir + u"/Explorer.exe"_s);
+    Mod1::DrawFileIcon(*tools.PicNote, Mod1::WinDir + u"/NotePad.exe"_s);
+    Mod1::DrawFileIcon(*tools.PicCalc, Mod1::WinDir + u"/Calc.exe"_s);
+    Mod1::DrawFileIcon(*tools.PicDef, Mod1::WinDir + u"/Defrag.exe"_s);
+    Mod1::DrawFileIcon(*tools.PicScan, Mod1::WinDir + u"/Scandskw.exe"_s);
+    clock().focusAlarmHour();
+}
+
+void Main::Form_Unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    users().saveCurrentUser();
+    Mod1::Rs.reset();
+    if (Mod1::Db)
+        Mod1::Db->close();
+    Mod1::Db.reset();
+    if (Mod1::Ws)
+        Mod1::Ws->close();
+    Mod1::Ws.reset();
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}

@@ -1,0 +1,65 @@
+#include "core/Mod1.h"
+
+#include "core/Msg.h"
+#include "platform/ApplicationFolder.h"
+#include "platform/FileIcon.h"
+#include "platform/ModalWindows.h"
+#include "platform/Sound.h"
+#include "platform/SystemFolder.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace Mod1 {
+
+namespace {
+
+// The tables this program reads and writes; a database without them is not ours.
+const QStringList requiredTables{u"Mst_User"_s, u"TMP_Sche"_s, u"Mst_Address"_s, u"Mst_Sex"_s};
+
+} // namespace
+
+void OpenDb() {
+    AppPath = platform::applicationFolder();
+    Ws = platform::Workspace::defaultWorkspace();
+    auto database = Ws->openDatabase(QDir(AppPath).filePath(u"TEL.mdb"_s));
+    const QStringList tables = database->tableNames();
+    QStringList missing;
+    for (const QString& table : requiredTables) {
+        if (!tables.contains(table, Qt::CaseInsensitive))
+            missing.append(table);
+    }
+    if (!missing.isEmpty())
+        throw platform::EngineError(
+            u"This database does not belong to Tamoru: it has no table %1."_s.arg(missing.join(u", "_s)));
+    Db = std::move(database);
+}
+
+QString GetWinDir() {
+    return platform::systemFolder();
+}
+
+bool PlayWave(const QString& path) {
+    return platform::playWave(path);
+}
+
+void DrawFileIcon(platform::PictureBox& picture, const QString& path) {
+    platform::drawFileIcon(picture, path);
+}
+
+qint16 ShowMessage(const QString& text, qint16 kind, QWidget* owner, qint16 focus) {
+    MsgResult = AnswerNone;
+    MsgKind = KindNotice;
+    MsgText = text;
+    MsgOwner = owner;
+    if (kind == KindNotice || kind == KindQuestion || kind == KindQuestionCancel) {
+        MsgKind = kind;
+        MsgFocus = focus;
+        Msg window;
+        platform::ModalWindows::exec(window);
+    }
+    return MsgResult;
+}
+
+} // namespace Mod1
