@@ -1,5 +1,6 @@
 // The main window's life: its load, its activation each time the program returns to it,
 // its unload, and what happens when TEL.mdb cannot be used.
+#include "Drive.h"
 #include "Fixture.h"
 #include "ModalScript.h"
 #include "clock/ClockPart.h"
@@ -23,30 +24,9 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using platform::twipsRect;
-
-namespace {
-
-// Runs `handler` as a handler of the main window runs: from the event loop, to its end.
-void runAsHandler(Main& main, const std::function<void()>& handler) {
-    bool done = false;
-    QTimer::singleShot(0, &main, [&] {
-        handler();
-        done = true;
-    });
-    QTRY_VERIFY(done);
-}
-
-// Lets every queued call run, so a pending activation has had its chance.
-void settle() {
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
-
-} // namespace
 
 class MainTest : public QObject {
     Q_OBJECT
@@ -155,7 +135,7 @@ void MainTest::activationFollowsAModalWindow() {
     folder.execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('Bob' , '')"_s);
     ModalScript script;
     script.press(u"Cmd_OK"_s);
-    runAsHandler(main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
+    runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
     QTRY_COMPARE(main.activationCount(), 2);
     QVERIFY2(script.finished(), qPrintable(script.report()));
     QCOMPARE(main.users().Cmb_User->currentText(), u"Guest"_s); // the saved user again
@@ -179,7 +159,7 @@ void MainTest::activationWaitsForTheHandler() {
         whileSecondOpen = main.activationCount();
         prompt.findChild<QPushButton*>(u"Cmd_OK"_s)->click();
     });
-    runAsHandler(main, [&] {
+    runAsHandler(&main, [&] {
         Mod1::ShowMessage(u"first"_s, 0, &main, 0);
         Mod1::MsgOwner = &main;
         Mod1::MsgText = u"second"_s;
@@ -206,7 +186,7 @@ void MainTest::activationErrorIsToldOnce() {
 
     ModalScript script;
     script.press(u"Cmd_OK"_s).press(u"Cmd_OK"_s);
-    runAsHandler(main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
+    runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
     QTRY_COMPARE(main.activationCount(), 2);
     QTRY_VERIFY(script.finished());
     settle();
@@ -232,7 +212,7 @@ void MainTest::toolIconsAreDrawnAtEachActivation() {
         p->clear();
     ModalScript script;
     script.press(u"Cmd_OK"_s);
-    runAsHandler(main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
+    runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
     QTRY_COMPARE(main.activationCount(), 2);
     for (auto* p : pictures)
         QVERIFY2(!p->isBlank(), qPrintable(p->objectName()));

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+class Main;
+class QObject;
+
+// Runs `handler` the way a handler of a window runs: from the event loop, to its end.
+void runAsHandler(QObject* context, const std::function<void()>& handler);
+
+// Lets every queued call run, so a pending activation has had its chance.
+void settle();
+
+// Shows the main window and waits for its first activation.
+void startMain(Main& main);
