@@ -7,10 +7,10 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
 #include <atomic>
+#include <limits>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -68,11 +68,11 @@ EngineError::EngineError(const QString& message) : std::runtime_error(message.to
 
 // Recordset --------------------------------------------------------------------------------
 
-Recordset::Recordset(QStringList fieldNames, std::vector<QVariant> values)
-    : m_fieldNames(std::move(fieldNames)), m_values(std::move(values)) {}
+Recordset::Recordset(QStringList fieldNames, std::vector<Cell> cells, QByteArray store)
+    : m_fieldNames(std::move(fieldNames)), m_cells(std::move(cells)), m_store(std::move(store)) {}
 
 qsizetype Recordset::rowCount() const {
-    return m_fieldNames.isEmpty() ? 0 : static_cast<qsizetype>(m_values.size()) / m_fieldNames.size();
+    return m_fieldNames.isEmpty() ? 0 : static_cast<qsizetype>(m_cells.size()) / m_fieldNames.size();
 }
 
 bool Recordset::atEnd() const {
@@ -93,15 +93,29 @@ QVariant Recordset::field(const QString& name) const {
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString column = dot >= 0 ? name.mid(dot + 1) : name;
     for (qsizetype i = 0; i < m_fieldNames.size(); ++i) {
-        if (m_fieldNames[i].compare(column, Qt::CaseInsensitive) == 0)
-            return m_values[static_cast<size_t>(m_row * m_fieldNames.size() + i)];
+        if (m_fieldNames[i].compare(column, Qt::CaseInsensitive) != 0)
+            continue;
+        const Cell& cell = m_cells[static_cast<size_t>(m_row * m_fieldNames.size() + i)];
+        switch (cell.type) {
+        case Cell::Null:
+            return QVariant();
+        case Cell::Integer:
+            return QVariant(cell.integer);
+        case Cell::Real:
+            return QVariant(cell.real);
+        case Cell::Text:
+            return QString::fromUtf8(m_store.constData() + cell.bytes.offset, cell.bytes.length);
+        case Cell::Blob:
+            return QByteArray(m_store.constData() + cell.bytes.offset, cell.bytes.length);
+        }
     }
     throw EngineError(u"Item not found in this collection: %1"_s.arg(name));
 }
 
 void Recordset::close() {
     m_closed = true;
-    m_values.clear();
+    m_cells.clear();
+    m_store.clear();
 }
 
 // Database ---------------------------------------------------------------------------------
@@ -113,29 +127,105 @@ Database::~Database() {
     close();
 }
 
+sqlite3* Database::handle() const {
+    sqlite3* h = handleOf(connectionOf(m_connection));
+    if (!h)
+        throw EngineError(u"The database driver gave no connection handle."_s);
+    return h;
+}
+
+namespace {
+
+// One prepared statement, finalized whatever happens.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& text) : m_db(db) {
+        const void* tail = nullptr;
+        const int rc = sqlite3_prepare16_v2(db, text.utf16(), int(text.size() * 2), &m_stmt, &tail);
+        if (rc != SQLITE_OK)
+            fail();
+        if (!m_stmt)
+            throw EngineError(u"The statement is empty."_s);
+        const auto* rest = static_cast<const char16_t*>(tail);
+        const auto* end = reinterpret_cast<const char16_t*>(text.utf16()) + text.size();
+        if (rest && !QStringView(rest, end - rest).trimmed().isEmpty())
+            throw EngineError(u"Only one statement can run at a time."_s);
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // Moves to the next row; false when the statement has finished.
+    bool step() {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            fail();
+        return false;
+    }
+    sqlite3_stmt* get() const { return m_stmt; }
+
+private:
+    [[noreturn]] void fail() {
+        const auto* words = static_cast<const char16_t*>(sqlite3_errmsg16(m_db));
+        throw EngineError(words ? QString::fromUtf16(words) : u"The database engine failed."_s);
+    }
+
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+} // namespace
+
 void Database::execute(const QString& statement) {
-    QSqlQuery query(connectionOf(m_connection));
-    if (!query.exec(statement))
-        throw EngineError(engineWords(query.lastError()));
+    Statement run(handle(), statement);
+    while (run.step()) {
+    }
 }
 
 std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, RecordsetType) {
-    QSqlQuery query(connectionOf(m_connection));
-    query.setForwardOnly(true);
-    if (!query.exec(statement))
-        throw EngineError(engineWords(query.lastError()));
-    const QSqlRecord record = query.record();
+    Statement query(handle(), statement);
+    sqlite3_stmt* stmt = query.get();
+    const int columns = sqlite3_column_count(stmt);
     QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names.append(record.fieldName(i));
-    std::vector<QVariant> values;
-    while (query.next()) {
-        for (int i = 0; i < names.size(); ++i)
-            values.push_back(query.value(i));
+    for (int i = 0; i < columns; ++i)
+        names.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, i))));
+
+    std::vector<Recordset::Cell> cells;
+    QByteArray store;
+    while (query.step()) {
+        for (int i = 0; i < columns; ++i) {
+            Recordset::Cell cell;
+            switch (sqlite3_column_type(stmt, i)) {
+            case SQLITE_INTEGER:
+                cell.type = Recordset::Cell::Integer;
+                cell.integer = sqlite3_column_int64(stmt, i);
+                break;
+            case SQLITE_FLOAT:
+                cell.type = Recordset::Cell::Real;
+                cell.real = sqlite3_column_double(stmt, i);
+                break;
+            case SQLITE_TEXT:
+            case SQLITE_BLOB: {
+                const bool text = sqlite3_column_type(stmt, i) == SQLITE_TEXT;
+                const void* data =
+                    text ? static_cast<const void*>(sqlite3_column_text(stmt, i)) : sqlite3_column_blob(stmt, i);
+                const int length = sqlite3_column_bytes(stmt, i);
+                if (store.size() > std::numeric_limits<int>::max() - length)
+                    throw EngineError(u"The result is too large to read."_s);
+                cell.type = text ? Recordset::Cell::Text : Recordset::Cell::Blob;
+                cell.bytes = {quint32(store.size()), quint32(length)};
+                store.append(static_cast<const char*>(data), length);
+                break;
+            }
+            default:
+                break;
+            }
+            cells.push_back(cell);
+        }
     }
-    if (query.lastError().isValid())
-        throw EngineError(engineWords(query.lastError()));
-    return std::make_unique<Recordset>(std::move(names), std::move(values));
+    return std::make_unique<Recordset>(std::move(names), std::move(cells), std::move(store));
 }
 
 void Database::beginTrans() {

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+struct sqlite3;
+
 namespace platform {
 
 // An error of the database engine, carrying the engine's own words.
@@ -20,10 +22,24 @@ private:
 };
 
 // The rows of one query, read in full when it is opened so that no statement stays open
-// (and no lock stays held) between the query and the next one.
+// (and no lock stays held) between the query and the next one. Values are kept as the engine
+// gives them and become Qt values only when a field is read.
 class Recordset {
 public:
-    Recordset(QStringList fieldNames, std::vector<QVariant> values);
+    // One value of the result: Null, a number, or text (UTF-8) or bytes in the store.
+    struct Cell {
+        enum Type : unsigned char { Null, Integer, Real, Text, Blob } type = Null;
+        union {
+            qint64 integer;
+            double real;
+            struct {
+                quint32 offset;
+                quint32 length;
+            } bytes;
+        };
+    };
+
+    Recordset(QStringList fieldNames, std::vector<Cell> cells, QByteArray store);
 
     // True when no current row is left (at once for an empty result).
     bool atEnd() const;
@@ -40,7 +56,8 @@ public:
 
 private:
     QStringList m_fieldNames;
-    std::vector<QVariant> m_values; // row after row
+    std::vector<Cell> m_cells; // row after row
+    QByteArray m_store;        // the text and bytes of the cells
     qsizetype m_row = 0;
     bool m_closed = false;
 };
@@ -70,6 +87,8 @@ public:
 private:
     friend class Workspace;
     Database(QString connection, QString fileName);
+
+    sqlite3* handle() const;
 
     QString m_connection;
     QString m_fileName;
