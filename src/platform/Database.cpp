@@ -148,8 +148,11 @@ public:
             throw EngineError(u"The statement is empty."_s);
         const auto* rest = static_cast<const char16_t*>(tail);
         const auto* end = reinterpret_cast<const char16_t*>(text.utf16()) + text.size();
-        if (rest && !QStringView(rest, end - rest).trimmed().isEmpty())
+        if (rest && !QStringView(rest, end - rest).trimmed().isEmpty()) {
+            // The destructor does not run for a constructor that throws.
+            sqlite3_finalize(m_stmt);
             throw EngineError(u"Only one statement can run at a time."_s);
+        }
     }
     ~Statement() { sqlite3_finalize(m_stmt); }
     Statement(const Statement&) = delete;

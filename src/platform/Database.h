@@ -28,14 +28,15 @@ class Recordset {
 public:
     // One value of the result: Null, a number, or text (UTF-8) or bytes in the store.
     struct Cell {
+        struct Bytes {
+            quint32 offset;
+            quint32 length;
+        };
         enum Type : unsigned char { Null, Integer, Real, Text, Blob } type = Null;
         union {
             qint64 integer;
             double real;
-            struct {
-                quint32 offset;
-                quint32 length;
-            } bytes;
+            Bytes bytes;
         };
     };
 
