@@ -1,5 +1,6 @@
 #include "core/Main.h"
 
+#include "core/Mod1.h"
 #include "platform/Desktop.h"
 
 #include <QApplication>
@@ -10,5 +11,11 @@ int main(int argc, char** argv) {
     Main main;
     if (!main.start())
         return 1;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The quit button ends the loop without the unload: the database must still go before
+    // the application does.
+    Mod1::Rs.reset();
+    Mod1::Db.reset();
+    Mod1::Ws.reset();
+    return code;
 }

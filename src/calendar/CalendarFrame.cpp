@@ -1,13 +1,241 @@
 #include "calendar/CalendarFrame.h"
 
 #include "core/Main.h"
+#include "platform/Clock.h"
+#include "platform/Controls3D.h"
+#include "platform/ListPick.h"
+#include "platform/Twips.h"
 
-CalendarFrame::CalendarFrame(Main& main) : QObject(&main), m_main(main) {}
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using platform::placeTwips;
+
+namespace {
+
+const QString buttonFont = u"ＭＳ Ｐゴシック"_s;
+const QString labelFont = u"ＭＳ Ｐ明朝"_s;
+
+// A whole number typed as decimal digits (full-width digits too), blanks around it allowed.
+std::optional<int> wholeNumber(const QString& text) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 6)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar c : digits) {
+        const int digit = c.digitValue();
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+// A filled triangle pointing left or right: the desktop's own arrows are drawn too faint for
+// these small buttons.
+QIcon arrowPicture(Qt::ArrowType direction, const QColor& color) {
+    QPixmap pixmap(28, 28);
+    pixmap.setDevicePixelRatio(2.0);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    const QPolygonF left{{3.5, 7.0}, {10.5, 2.5}, {10.5, 11.5}};
+    const QPolygonF right{{10.5, 7.0}, {3.5, 2.5}, {3.5, 11.5}};
+    painter.drawPolygon(direction == Qt::LeftArrow ? left : right);
+    return QIcon(pixmap);
+}
+
+QString dateText(int year, int month, int day) {
+    return u"%1/%2/%3"_s.arg(year).arg(month).arg(day);
+}
+
+} // namespace
+
+CalendarFrame::CalendarFrame(Main& main) : QObject(&main), m_main(main) {
+    QWidget* frame = main.SSFrame1;
+    const auto pictureButton = [frame](const char16_t* name, const QIcon& picture, double left) {
+        auto* b = new platform::Button3D({}, picture, frame);
+        b->setObjectName(QString::fromUtf16(name));
+        b->setIconSize(QSize(14, 14));
+        placeTwips(b, left, 270, 300, 300);
+        return b;
+    };
+    QStyle* style = frame->style();
+    Cmd_Edit = pictureButton(
+        u"Cmd_Edit", QIcon::fromTheme(u"accessories-text-editor"_s, style->standardIcon(QStyle::SP_FileIcon)), 90);
+    Cmd_Now = pictureButton(
+        u"Cmd_Now", QIcon::fromTheme(u"x-office-calendar"_s, style->standardIcon(QStyle::SP_BrowserReload)), 360);
+    const QColor arrowColor = frame->palette().color(QPalette::ButtonText);
+    Cmd_R = pictureButton(u"Cmd_R", arrowPicture(Qt::LeftArrow, arrowColor), 630);
+    Cmd_F = pictureButton(u"Cmd_F", arrowPicture(Qt::RightArrow, arrowColor), 900);
+
+    const auto monthBox = [this, frame](const char16_t* name, double left, double width) {
+        auto* box = new QComboBox(frame);
+        box->setObjectName(QString::fromUtf16(name));
+        box->setMaxVisibleItems(12);
+        // The boxes are narrow: a slim arrow leaves room for a four-digit year.
+        box->setStyleSheet(u"QComboBox { padding: 0px 1px 0px 2px; } QComboBox::drop-down { width: 12px; }"_s);
+        placeTwips(box, left, 270, width, 300);
+        return box;
+    };
+    Cmb_Year = monthBox(u"Cmb_Year", 1260, 735);
+    Cmb_Month = monthBox(u"Cmb_Month", 1980, 555);
+    platform::onListPick(Cmb_Year, this, [this] { Cmb_Year_Click(); });
+    platform::onListPick(Cmb_Month, this, [this] { Cmb_Month_Click(); });
+
+    // A frame without caption: its border runs half a line below its top, clear of the
+    // buttons above it, which stay on top where the two overlap.
+    Frame1 = new platform::Frame3D({}, frame);
+    Frame1->setObjectName(u"Frame1"_s);
+    placeTwips(Frame1, 45, 495, 2490, 1995);
+    Frame1->lower();
+
+    const auto gridButton = [this](const QString& name, const QString& caption, double left, double top) {
+        auto* b = new QPushButton(caption, Frame1);
+        b->setObjectName(name);
+        b->setFont(QFont(buttonFont, 9));
+        // The cells are small: the caption needs all of the button.
+        b->setStyleSheet(u"QPushButton { padding: 0px; }"_s);
+        placeTwips(b, left, top, 330, 240);
+        return b;
+    };
+    const QString weekdays[] = {u"日"_s, u"月"_s, u"火"_s, u"水"_s, u"木"_s, u"金"_s, u"土"_s};
+    for (int i = 0; i < 7; ++i)
+        Cmd_DoW[i] = gridButton(u"Cmd_DoW(%1)"_s.arg(i), weekdays[i], 135 + 315 * i, 180);
+    for (int i = 0; i < 42; ++i) {
+        Cmd_Day[i] = gridButton(u"Cmd_Day(%1)"_s.arg(i), {}, 135 + 315 * (i % 7), 405 + 225 * (i / 7));
+        connect(Cmd_Day[i], &QPushButton::clicked, this, [this, i] { Cmd_Day_Click(i); });
+    }
+
+    Label1 = new QLabel(u"選択日："_s, Frame1);
+    Label1->setObjectName(u"Label1"_s);
+    Label1->setFont(QFont(labelFont, 9));
+    placeTwips(Label1, 765, 1755, 600, 195);
+    ClickDate = new QLabel(Frame1);
+    ClickDate->setObjectName(u"ClickDate"_s);
+    ClickDate->setFont(QFont(labelFont, 9));
+    placeTwips(ClickDate, 1395, 1755, 960, 195);
+
+    // Cmd_Edit opens the selected day's diary; it is connected where the diary is opened.
+    connect(Cmd_Now, &QPushButton::clicked, this, &CalendarFrame::Cmd_Now_Click);
+    connect(Cmd_R, &QPushButton::clicked, this, &CalendarFrame::Cmd_R_Click);
+    connect(Cmd_F, &QPushButton::clicked, this, &CalendarFrame::Cmd_F_Click);
+}
+
+void CalendarFrame::buildMonth() {
+    Cmb_Year->clear();
+    Cmb_Month->clear();
+    const QDate today = platform::now().date();
+    // The lists first: the first entry added to an empty box would replace its text.
+    for (int y = 1900; y <= 2100; ++y)
+        Cmb_Year->addItem(QString::number(y));
+    for (int m = 1; m <= 12; ++m)
+        Cmb_Month->addItem(QString::number(m));
+    showMonthInBoxes(today.year(), today.month());
+    layOutMonth(today.year(), today.month());
+    ClickDate->setText(dateText(today.year(), today.month(), today.day()));
+}
+
+void CalendarFrame::layOutMonth(int year, int month) {
+    const QDate first(year, month, 1);
+    const int firstCell = first.dayOfWeek() % 7; // Sunday is the first column
+    const int length = first.daysInMonth();
+    for (int i = 0; i < 42; ++i) {
+        const int day = i - firstCell + 1;
+        Cmd_Day[i]->setText(day >= 1 && day <= length ? QString::number(day) : QString());
+    }
+    m_year = year;
+    m_month = month;
+}
+
+void CalendarFrame::showMonthInBoxes(int year, int month) {
+    Cmb_Year->setEditText(QString::number(year));
+    Cmb_Month->setEditText(QString::number(month));
+}
+
+bool CalendarFrame::readShownMonth(int& year, int& month) {
+    const auto y = wholeNumber(Cmb_Year->currentText());
+    const auto m = wholeNumber(Cmb_Month->currentText());
+    if (!y || !m || *y < 100 || *y > 9999 || *m < 1 || *m > 12) {
+        showMonthInBoxes(m_year, m_month);
+        return false;
+    }
+    year = *y;
+    month = *m;
+    return true;
+}
+
+void CalendarFrame::Cmb_Year_Click() {
+    if (Cmb_Year->currentText().isEmpty() || Cmb_Month->currentText().isEmpty())
+        return;
+    int year = 0;
+    int month = 0;
+    if (!readShownMonth(year, month))
+        return;
+    showMonthInBoxes(year, month); // as plain numbers, so the selected date has no leading zeros
+    layOutMonth(year, month);
+}
+
+void CalendarFrame::Cmb_Month_Click() {
+    Cmb_Year_Click();
+}
+
+void CalendarFrame::moveMonth(int step) {
+    if (Cmb_Month->currentText().isEmpty() || Cmb_Year->currentText().isEmpty())
+        return;
+    int year = 0;
+    int month = 0;
+    if (!readShownMonth(year, month))
+        return;
+    month += step;
+    if (month > 12) {
+        month = 1;
+        ++year;
+    } else if (month < 1) {
+        month = 12;
+        --year;
+    }
+    if (year < 100 || year > 9999) {
+        showMonthInBoxes(m_year, m_month);
+        return;
+    }
+    showMonthInBoxes(year, month);
+    Cmb_Year_Click();
+}
+
+void CalendarFrame::Cmd_F_Click() {
+    moveMonth(+1);
+}
+
+void CalendarFrame::Cmd_R_Click() {
+    moveMonth(-1);
+}
+
+void CalendarFrame::Cmd_Now_Click() {
+    Mod1::BuildMonth();
+}
+
+void CalendarFrame::Cmd_Day_Click(int Index) {
+    const QString day = Cmd_Day[Index]->text();
+    if (day.isEmpty())
+        return;
+    // The day belongs to the month on the grid, whatever was typed into the boxes since.
+    showMonthInBoxes(m_year, m_month);
+    ClickDate->setText(dateText(m_year, m_month, day.toInt()));
+}
 
 namespace Mod1 {
 
 void BuildMonth() {
-    // The month grid joins the calendar frame with the calendar's own work.
+    Main::form()->calendar().buildMonth();
 }
 
 } // namespace Mod1

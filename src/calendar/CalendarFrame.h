@@ -1,17 +1,61 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 
 class Main;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class Button3D;
+class Frame3D;
+} // namespace platform
 
 // The calendar frame "カレンダー" of the main window: the month grid and the selected date.
+// The month on view is the text of Cmb_Year and Cmb_Month; the selected date, which the diary
+// opens, is the caption of ClickDate ("yyyy/m/d").
 class CalendarFrame : public QObject {
     Q_OBJECT
 public:
     explicit CalendarFrame(Main& main);
 
+    platform::Button3D* Cmd_Edit;
+    platform::Button3D* Cmd_Now;
+    platform::Button3D* Cmd_R;
+    platform::Button3D* Cmd_F;
+    QComboBox* Cmb_Year;
+    QComboBox* Cmb_Month;
+    platform::Frame3D* Frame1;
+    std::array<QPushButton*, 7> Cmd_DoW{};
+    std::array<QPushButton*, 42> Cmd_Day{};
+    QLabel* Label1;
+    QLabel* ClickDate;
+
+    void Cmb_Year_Click();
+    void Cmb_Month_Click();
+    void Cmd_F_Click();
+    void Cmd_R_Click();
+    void Cmd_Now_Click();
+    void Cmd_Day_Click(int Index);
+
+    // Shows the current month with today selected.
+    void buildMonth();
+
 private:
+    // Lays the month out on the grid, every cell outside it empty, and remembers it as the
+    // month on view.
+    void layOutMonth(int year, int month);
+    // Reads the two boxes; false when a text is not a year from 100 to 9999 or a month from
+    // 1 to 12. Then the boxes show the month on view again.
+    bool readShownMonth(int& year, int& month);
+    void showMonthInBoxes(int year, int month);
+    void moveMonth(int step);
+
     Main& m_main;
+    int m_year = 0; // the month on view
+    int m_month = 0;
 };
 
 namespace Mod1 {

@@ -1,12 +1,17 @@
 #include "users/UserFrame.h"
 
 #include "core/AppSettings.h"
+#include "core/EngineGuard.h"
 #include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
+#include "platform/ModalWindows.h"
+#include "platform/ProgramEnd.h"
 #include "platform/Twips.h"
+#include "users/SeqUser.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
@@ -18,10 +23,15 @@ UserFrame::UserFrame(Main& main) : QObject(&main), m_main(main) {
     Cmb_User->setEditable(true);
     Cmb_User->setInsertPolicy(QComboBox::NoInsert);
     placeTwips(Cmb_User, 90, 225, 2130, 285);
+    Cmb_User->installEventFilter(this);
 
     FE_User = new platform::Button3D({}, QIcon::fromTheme(u"system-users"_s), frame);
     FE_User->setObjectName(u"FE_User"_s);
     placeTwips(FE_User, 2250, 225, 285, 285);
+
+    connect(FE_User, &QPushButton::clicked, this, &UserFrame::FE_User_Click);
+    connect(main.SSCommand1, &QPushButton::clicked, this, &UserFrame::SSCommand1_Click);
+    connect(main.SSCommand2, &QPushButton::clicked, this, &UserFrame::SSCommand2_Click);
 }
 
 void UserFrame::FillUserList() {
@@ -34,10 +44,43 @@ void UserFrame::FillUserList() {
     }
     Mod1::Rs->close();
 
+    // A saved user who has been deleted since is not shown: Guest stands in.
     const QString saved = core::setting(u"User"_s);
-    Cmb_User->setEditText(saved.isEmpty() || saved == u"Guest"_s ? u"Guest"_s : saved);
+    const bool known = Cmb_User->findText(saved, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    Cmb_User->setEditText(saved.isEmpty() || saved == u"Guest"_s || !known ? u"Guest"_s : saved);
 }
 
 void UserFrame::saveCurrentUser() {
     core::saveSetting(u"User"_s, Cmb_User->currentText());
+}
+
+bool UserFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Opening the box's own list does not take the focus away from it.
+    if (watched == Cmb_User && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        Cmb_User_LostFocus();
+    return QObject::eventFilter(watched, event);
+}
+
+void UserFrame::Cmb_User_LostFocus() {
+    saveCurrentUser();
+}
+
+void UserFrame::FE_User_Click() {
+    core::guarded(&m_main, [] {
+        SeqUser window;
+        platform::ModalWindows::exec(window);
+    });
+}
+
+void UserFrame::SSCommand2_Click() {
+    Mod1::TargetForm = &m_main;
+    Mod1::TargetForm->setWindowState(Mod1::TargetForm->windowState() | Qt::WindowMinimized);
+}
+
+void UserFrame::SSCommand1_Click() {
+    Mod1::Ret =
+        QString::number(Mod1::ShowMessage(u"Tamoru　を終了してもよろしいですか？"_s, Mod1::KindQuestion, &m_main, 1));
+    if (Mod1::Ret.toInt() != Mod1::AnswerNo)
+        platform::endProgram();
 }

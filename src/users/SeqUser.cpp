@@ -1,0 +1,325 @@
+#include "users/SeqUser.h"
+
+#include "core/EngineGuard.h"
+#include "core/Mod1.h"
+#include "platform/Controls3D.h"
+#include "platform/ImeMode.h"
+#include "platform/SqlText.h"
+#include "platform/Twips.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+using platform::placeTwips;
+using platform::sqlText;
+
+namespace {
+
+SeqUser* openWindow = nullptr;
+
+// Characters, not UTF-16 units: a full-width character and one outside the basic plane
+// both count as one.
+qsizetype characterCount(const QString& text) {
+    return text.toUcs4().size();
+}
+
+const QString nameTooLong = u"ユーザー名は半角10文字までです。"_s;
+const QString passwordTooLong = u"パスワードは半角10文字までです。"_s;
+const QString wrongPassword = u"パスワードが違います。"_s;
+const QString noneSelected = u"リストが選択されていません。"_s;
+
+} // namespace
+
+SeqUser::SeqUser(QWidget* parent) : QDialog(parent) {
+    openWindow = this;
+    setObjectName(u"SeqUser"_s);
+    setWindowTitle(u"Tamoru ～ 使用者設定 ～"_s);
+    platform::setClientSizeTwips(this, 7125, 2925);
+
+    SSFrame1 = new platform::Frame3D(u"ユーザー登録"_s, this);
+    SSFrame1->setObjectName(u"SSFrame1"_s);
+    placeTwips(SSFrame1, 0, 0, 7125, 2850);
+    QWidget* frame = SSFrame1;
+
+    LS = new QListWidget(frame);
+    LS->setObjectName(u"LS"_s);
+    QFont listFont(u"ＭＳ Ｐゴシック"_s);
+    listFont.setPointSizeF(11.25);
+    LS->setFont(listFont);
+    LS->setSelectionMode(QAbstractItemView::SingleSelection);
+    placeTwips(LS, 90, 315, 2760, 1410);
+
+    const auto panel = [frame](const char16_t* name, const QString& caption, double top) {
+        auto* p = new platform::Panel3D(caption, frame);
+        p->setObjectName(QString::fromUtf16(name));
+        placeTwips(p, 3060, top, 1500, 270);
+        return p;
+    };
+    const auto box = [frame](const char16_t* name, double top, bool password) {
+        auto* b = new QLineEdit(frame);
+        b->setObjectName(QString::fromUtf16(name));
+        if (password) {
+            b->setEchoMode(QLineEdit::Password);
+            b->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s); // "*"
+        }
+        platform::setImeMode(b, password ? platform::ImeMode::Disabled : platform::ImeMode::Off);
+        placeTwips(b, 4635, top, 2400, 285);
+        return b;
+    };
+    SSPanel3 = panel(u"SSPanel3", u"ユーザー名"_s, 315);
+    Txt_UserName = box(u"Txt_UserName", 315, false);
+    SSPanel2 = panel(u"SSPanel2", u"現在のパスワード"_s, 630);
+    Txt_OldPass = box(u"Txt_OldPass", 630, true);
+    SSPanel1 = panel(u"SSPanel1", u"新パスワード"_s, 1170);
+    Txt_NewPass = box(u"Txt_NewPass", 1170, true);
+    SSPanel4 = panel(u"SSPanel4", u"新パスワード確認"_s, 1485);
+    Txt_NewPass2 = box(u"Txt_NewPass2", 1485, true);
+
+    Lab_OldPass = new platform::Panel3D(frame);
+    Lab_OldPass->setObjectName(u"Lab_OldPass"_s);
+    placeTwips(Lab_OldPass, 945, 1845, 1095, 270);
+    Lab_OldPass->hide();
+
+    const auto command = [frame](const char16_t* name, const QString& caption, double left) {
+        auto* b = new platform::Button3D(caption, frame);
+        b->setObjectName(QString::fromUtf16(name));
+        b->setAutoDefault(false);
+        placeTwips(b, left, 1845, 915, 915);
+        return b;
+    };
+    Cmd_Clear = command(u"Cmd_Clear", u"クリア"_s, 2115);
+    Cmd_Insert = command(u"Cmd_Insert", u"追加"_s, 3060);
+    Cmd_Update = command(u"Cmd_Update", u"修正"_s, 4005);
+    Cmd_Delete = command(u"Cmd_Delete", u"削除"_s, 4950);
+    Cmd_EXIT = command(u"Cmd_EXIT", u"EXIT"_s, 6075);
+
+    setTabOrder(Txt_UserName, Txt_OldPass);
+    setTabOrder(Txt_OldPass, Txt_NewPass);
+    setTabOrder(Txt_NewPass, Txt_NewPass2);
+    setTabOrder(Txt_NewPass2, Cmd_Clear);
+    setTabOrder(Cmd_Clear, Cmd_Insert);
+    setTabOrder(Cmd_Insert, Cmd_Update);
+    setTabOrder(Cmd_Update, Cmd_Delete);
+    setTabOrder(Cmd_Delete, Cmd_EXIT);
+    setTabOrder(Cmd_EXIT, LS);
+    Txt_UserName->setFocus();
+
+    // A choice in the list, by mouse or keys; refilling the list is no choice.
+    connect(LS, &QListWidget::itemSelectionChanged, this, [this] { core::guarded(this, [this] { LS_Click(); }); });
+    connect(Cmd_Insert, &QPushButton::clicked, this, [this] { core::guarded(this, [this] { Cmd_Insert_Click(); }); });
+    connect(Cmd_Update, &QPushButton::clicked, this, [this] { core::guarded(this, [this] { Cmd_Update_Click(); }); });
+    connect(Cmd_Delete, &QPushButton::clicked, this, [this] { core::guarded(this, [this] { Cmd_Delete_Click(); }); });
+    connect(Cmd_Clear, &QPushButton::clicked, this, &SeqUser::Cmd_Clear_Click);
+    connect(Cmd_EXIT, &QPushButton::clicked, this, &SeqUser::Cmd_EXIT_Click);
+
+    Form_Load();
+}
+
+SeqUser::~SeqUser() {
+    if (openWindow == this)
+        openWindow = nullptr;
+}
+
+SeqUser* SeqUser::form() {
+    return openWindow;
+}
+
+void SeqUser::Form_Load() {
+    Mod1::TargetForm = this;
+    platform::moveTwips(this, 400, 400);
+
+    Mod1::Sql = u"select * from Mst_User order by UserName"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    {
+        const QSignalBlocker quiet(LS);
+        LS->clear();
+        while (!Mod1::Rs->atEnd()) {
+            LS->addItem(Mod1::Rs->field(u"UserName"_s).toString());
+            Mod1::Rs->moveNext();
+        }
+    }
+    Mod1::Rs->close();
+    Mod1::ClearUserFields();
+}
+
+QString SeqUser::selectedEntry() const {
+    const QList<QListWidgetItem*> chosen = LS->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text();
+}
+
+bool SeqUser::currentPasswordFits() const {
+    // After "クリア", or when the chosen entry's row could not be read, the stored password is
+    // empty but belongs to nobody: an empty current password must not pass for the user.
+    const QString selected = selectedEntry();
+    if (!selected.isEmpty() && m_storedPasswordOf != selected)
+        return false;
+    return Lab_OldPass->caption() == Txt_OldPass->text();
+}
+
+qint16 SeqUser::notice(const QString& text) {
+    return Mod1::ShowMessage(text, Mod1::KindNotice, this, 0);
+}
+
+qint16 SeqUser::question(const QString& text, qint16 focus) {
+    return Mod1::ShowMessage(text, Mod1::KindQuestion, this, focus);
+}
+
+void SeqUser::LS_Click() {
+    const QString n = selectedEntry();
+    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(n.trimmed()) + u"' "_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    Mod1::ClearUserFields();
+    // A name with blanks at either end is not found when looked up trimmed, and the row of
+    // another user whose name is the trimmed one is not this entry's: either way nothing is read.
+    if (!Mod1::Rs->atEnd() && Mod1::Rs->field(u"UserName"_s).toString() == n) {
+        Txt_UserName->setText(n);
+        const QVariant password = Mod1::Rs->field(u"UserPass"_s);
+        if (!password.isNull())
+            Lab_OldPass->setCaption(password.toString());
+        m_storedPasswordOf = n;
+    }
+    Txt_OldPass->setFocus();
+}
+
+void SeqUser::Cmd_Insert_Click() {
+    const QString name = Txt_UserName->text();
+    if (name.trimmed().isEmpty()) {
+        notice(u"名前が入力されていません。"_s);
+        return;
+    }
+    for (int i = 0; i < LS->count(); ++i) {
+        if (LS->item(i)->text() == name) {
+            notice(u"その名前はすでに登録されています。"_s);
+            return;
+        }
+    }
+    if (characterCount(name.trimmed()) > 10) {
+        notice(nameTooLong);
+        return;
+    }
+    if (characterCount(Txt_NewPass->text().trimmed()) > 10) {
+        notice(passwordTooLong);
+        return;
+    }
+    if (question(u"ＤＢに［ "_s + name + u" ］さんを追加してよろしいですか？"_s, 0) == Mod1::AnswerNo) {
+        Txt_UserName->setFocus();
+        return;
+    }
+    Mod1::Sql = u"INSERT INTO Mst_User(UserName , UserPass)"_s + u" Values('"_s + sqlText(name) + u"'"_s + u" , '"_s +
+                sqlText(Txt_NewPass->text()) + u"')"_s;
+    Mod1::Db->execute(Mod1::Sql);
+    notice(u"ＤＢに追加しました。"_s);
+    Form_Load();
+    Mod1::ClearUserFields();
+    Txt_UserName->setFocus();
+}
+
+void SeqUser::Cmd_Update_Click() {
+    const QString selected = selectedEntry();
+    if (selected != Txt_UserName->text()) {
+        notice(u"ユーザー名の更新はできません。"_s + u"\r"_s + u"一度削除してから登録しなおしてください。"_s);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (selected == u"Guest"_s) {
+        notice(u"Guest は修正できません。"_s);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (selected.isEmpty()) {
+        notice(noneSelected);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (!currentPasswordFits()) {
+        notice(wrongPassword);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (Txt_NewPass->text() != Txt_NewPass2->text()) {
+        notice(u"新パスワードの確認がとれません。"_s);
+        Txt_NewPass2->clear();
+        Txt_NewPass2->setFocus();
+        return;
+    }
+    if (characterCount(Txt_NewPass->text().trimmed()) > 10) {
+        notice(passwordTooLong);
+        return;
+    }
+    if (question(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, 0) == Mod1::AnswerNo) {
+        Txt_UserName->setFocus();
+        return;
+    }
+    Mod1::Sql = u"UPDATE Mst_User"_s + u" SET UserPass = '"_s + sqlText(Txt_NewPass->text()) + u"'"_s +
+                u" Where UserName = '"_s + sqlText(Txt_UserName->text()) + u"'"_s;
+    Mod1::Db->execute(Mod1::Sql);
+    notice(u"パスワードを修正しました。"_s);
+    Form_Load();
+    Txt_OldPass->setFocus();
+}
+
+void SeqUser::Cmd_Delete_Click() {
+    const QString selected = selectedEntry();
+    if (!currentPasswordFits()) {
+        notice(wrongPassword);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (selected == u"Guest"_s) {
+        notice(u"Guest は削除できません。"_s);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (selected.isEmpty()) {
+        notice(noneSelected);
+        Txt_UserName->setFocus();
+        return;
+    }
+    if (question(u"ユーザー ［ "_s + selected + u" ］さんを削除してよろしいですか？"_s + u"\r"_s +
+                     u"削除すると日記も削除されます。"_s,
+                 1) == Mod1::AnswerNo) {
+        Txt_UserName->setFocus();
+        return;
+    }
+    // The user and the user's diary go together or not at all.
+    {
+        platform::Transaction both(*Mod1::Db);
+        Mod1::Sql = u"delete from mst_user where username = '"_s + sqlText(selected) + u"';"_s;
+        Mod1::Db->execute(Mod1::Sql);
+        Mod1::Sql = u"delete from TMP_Sche where username = '"_s + sqlText(selected) + u"';"_s;
+        Mod1::Db->execute(Mod1::Sql);
+        both.commit();
+    }
+    notice(u"ユーザーを削除しました。"_s);
+    Mod1::ClearUserFields();
+    Form_Load();
+    Txt_UserName->setFocus();
+}
+
+void SeqUser::Cmd_Clear_Click() {
+    Mod1::ClearUserFields();
+    Txt_UserName->setFocus();
+}
+
+void SeqUser::Cmd_EXIT_Click() {
+    close();
+}
+
+namespace Mod1 {
+
+void ClearUserFields() {
+    TargetForm = SeqUser::form();
+    SeqUser* window = SeqUser::form();
+    if (!window)
+        return;
+    window->Txt_UserName->clear();
+    window->Txt_OldPass->clear();
+    window->Txt_NewPass->clear();
+    window->Txt_NewPass2->clear();
+    window->Lab_OldPass->setCaption({});
+    window->forgetStoredPassword();
+}
+
+} // namespace Mod1
