@@ -124,7 +124,7 @@ CalendarFrame::CalendarFrame(Main& main) : QObject(&main), m_main(main) {
     ClickDate->setFont(QFont(labelFont, 9));
     placeTwips(ClickDate, 1395, 1755, 960, 195);
 
-    // Cmd_Edit opens the selected day's diary; it is connected where the diary is opened.
+    connect(Cmd_Edit, &QPushButton::clicked, this, &CalendarFrame::Cmd_Edit_Click);
     connect(Cmd_Now, &QPushButton::clicked, this, &CalendarFrame::Cmd_Now_Click);
     connect(Cmd_R, &QPushButton::clicked, this, &CalendarFrame::Cmd_R_Click);
     connect(Cmd_F, &QPushButton::clicked, this, &CalendarFrame::Cmd_F_Click);

@@ -33,6 +33,8 @@ public:
     QLabel* Label1;
     QLabel* ClickDate;
 
+    // Opens the selected day's diary of the current user, behind the user's password.
+    void Cmd_Edit_Click();
     void Cmb_Year_Click();
     void Cmb_Month_Click();
     void Cmd_F_Click();

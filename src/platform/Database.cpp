@@ -181,10 +181,12 @@ private:
 
 } // namespace
 
-void Database::execute(const QString& statement) {
-    Statement run(handle(), statement);
+qint64 Database::execute(const QString& statement) {
+    sqlite3* db = handle();
+    Statement run(db, statement);
     while (run.step()) {
     }
+    return sqlite3_changes64(db);
 }
 
 std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, RecordsetType) {

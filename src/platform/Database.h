@@ -72,7 +72,8 @@ public:
     Database& operator=(const Database&) = delete;
 
     // Runs an insert, update or delete; the change is applied when the call returns.
-    void execute(const QString& statement);
+    // Returns how many rows it changed.
+    qint64 execute(const QString& statement);
     // Runs a query and returns its rows in the statement's order.
     std::unique_ptr<Recordset> openRecordset(const QString& statement, RecordsetType type = Dynaset);
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -82,7 +83,14 @@ void ModalScript::onShown(QDialog& window) {
         window.done(0);
         return;
     }
+    QPointer<QDialog> guard(&window);
     step.action(window);
+    // An action that stopped early (a failed check returns from it) must not leave the
+    // window waiting for a person.
+    if (guard && guard->isVisible()) {
+        m_errors.append(u"window %1 was left open"_s.arg(window.objectName()));
+        guard->done(0);
+    }
 }
 
 QString ModalScript::report() const {

@@ -1,0 +1,137 @@
+#include "calendar/MEMO.h"
+
+#include "calendar/CalendarFrame.h"
+#include "core/EngineGuard.h"
+#include "core/Main.h"
+#include "core/Mod1.h"
+#include "platform/Controls3D.h"
+#include "platform/ImeMode.h"
+#include "platform/MultiLineBox.h"
+#include "platform/SqlText.h"
+#include "platform/Twips.h"
+#include "users/UserFrame.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+using platform::placeTwips;
+using platform::sqlText;
+
+namespace {
+
+QString currentUser() {
+    return Main::form()->users().Cmb_User->currentText();
+}
+
+} // namespace
+
+MEMO::MEMO(QWidget* parent) : QDialog(parent) {
+    setObjectName(u"MEMO"_s);
+    setWindowTitle(u"Tamoru ～ 日記その他 ～"_s);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    platform::setClientSizeTwips(this, 8370, 7590);
+
+    Lab_User = new platform::Panel3D(this, platform::Panel3D::Bevel::Inset);
+    Lab_User->setObjectName(u"Lab_User"_s);
+    placeTwips(Lab_User, 45, 45, 2220, 285);
+    Data_Date = new platform::Panel3D(this, platform::Panel3D::Bevel::Inset);
+    Data_Date->setObjectName(u"Data_Date"_s);
+    placeTwips(Data_Date, 7200, 0, 1140, 285);
+
+    Txt_Memo = new platform::MultiLineBox(this);
+    Txt_Memo->setObjectName(u"Txt_Memo"_s);
+    QFont editorFont(u"ＭＳ ゴシック"_s);
+    editorFont.setPointSizeF(11.25);
+    Txt_Memo->setFont(editorFont);
+    platform::setImeMode(Txt_Memo, platform::ImeMode::Hiragana);
+    placeTwips(Txt_Memo, 45, 315, 8295, 6225);
+
+    Cmd_Exit = new platform::Button3D(u"ＥＸＩＴ"_s, QIcon::fromTheme(u"go-previous"_s), this);
+    Cmd_Exit->setObjectName(u"Cmd_Exit"_s);
+    placeTwips(Cmd_Exit, 6480, 6615, 915, 915);
+    Cmd_Set = new platform::Button3D(u"セット"_s, QIcon::fromTheme(u"document-save"_s), this);
+    Cmd_Set->setObjectName(u"Cmd_Set"_s);
+    placeTwips(Cmd_Set, 7425, 6615, 915, 915);
+    for (auto* button : {Cmd_Exit, Cmd_Set}) {
+        button->setAutoDefault(false);
+        button->setIconSize(QSize(24, 24));
+    }
+
+    setTabOrder(Txt_Memo, Cmd_Exit);
+    setTabOrder(Cmd_Exit, Cmd_Set);
+    connect(Txt_Memo, &QPlainTextEdit::textChanged, this, [this] { MemoChanged = 1; });
+    connect(Cmd_Set, &QPushButton::clicked, this, &MEMO::Cmd_Set_Click);
+    connect(Cmd_Exit, &QPushButton::clicked, this, &MEMO::Cmd_Exit_Click);
+
+    Form_Load();
+}
+
+void MEMO::Form_Load() {
+    platform::moveTwips(this, 400, 400);
+    const QString date = Main::form()->calendar().ClickDate->text();
+    Mod1::Sql = u"SELECT * FROM TMP_Sche"_s + u" WHERE Date_Data = '"_s + sqlText(date) + u"'"_s +
+                u" And UserName = '"_s + sqlText(currentUser()) + u"'"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql);
+    Data_Date->setCaption(Mod1::Rs->field(u"date_data"_s).toString());
+    Lab_User->setCaption(Mod1::Rs->field(u"UserName"_s).toString());
+    Txt_Memo->setText(Mod1::Rs->field(u"Daily_Data"_s).toString());
+    Txt_Memo->setFocus();
+    MemoChanged = 0;
+}
+
+// Writes the text over the diary row of this date and user. A row that is gone (its user
+// deleted from another window of the program in the meantime) is an error, never a success.
+void MEMO::saveText() {
+    Mod1::Sql = u"UPDATE TMP_Sche"_s + u" SET Daily_Data = '"_s + sqlText(Txt_Memo->text()) + u"'"_s +
+                u" Where Date_Data = '"_s + sqlText(Data_Date->caption()) + u"'"_s + u" And UserName = '"_s +
+                sqlText(currentUser()) + u"'"_s;
+    if (Mod1::Db->execute(Mod1::Sql) == 0)
+        throw platform::EngineError(u"この日の日記の行がデータベースにありません。"_s);
+}
+
+void MEMO::Cmd_Set_Click() {
+    core::guarded(this, [this] {
+        const QString date = Data_Date->caption();
+        Mod1::Ret = QString::number(Mod1::ShowMessage(
+            u"［ "_s + date + u" ］"_s + u"\r"_s + u"のメモを更新してよろしいですか？"_s, Mod1::KindQuestion, this, 1));
+        if (Mod1::Ret.toInt() == Mod1::AnswerNo)
+            return;
+        // The change counts as saved only once the row has been written.
+        saveText();
+        MemoChanged = 0;
+        Mod1::ShowMessage(u"メモを更新しました。"_s, Mod1::KindNotice, this, 0);
+    });
+}
+
+void MEMO::Cmd_Exit_Click() {
+    core::guarded(this, [this] {
+        if (MemoChanged != 1) {
+            accept();
+            return;
+        }
+        Mod1::Ret = QString::number(
+            Mod1::ShowMessage(u"メモが更新されていませんが更新しますか？"_s, Mod1::KindQuestionCancel, this, 0));
+        switch (Mod1::Ret.toInt()) {
+        case Mod1::AnswerYes:
+            saveText();
+            MemoChanged = 0;
+            Mod1::ShowMessage(Data_Date->caption() + u" のメモを更新しました。"_s, Mod1::KindNotice, this, 0);
+            accept();
+            break;
+        case Mod1::AnswerCancel:
+            break;
+        default: // No, or no answer
+            accept();
+            break;
+        }
+    });
+}
+
+void MEMO::reject() {}
+
+void MEMO::closeEvent(QCloseEvent* event) {
+    event->accept();
+    done(QDialog::Rejected);
+}

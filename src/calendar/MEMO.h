@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+namespace platform {
+class Panel3D;
+class Button3D;
+class MultiLineBox;
+} // namespace platform
+
+// The diary editor: the diary text of the selected date for the current user.
+class MEMO : public QDialog {
+    Q_OBJECT
+public:
+    explicit MEMO(QWidget* parent = nullptr);
+
+    platform::Panel3D* Lab_User;
+    platform::Panel3D* Data_Date;
+    platform::MultiLineBox* Txt_Memo;
+    platform::Button3D* Cmd_Exit;
+    platform::Button3D* Cmd_Set;
+
+    // 1 when the text has been changed since it was loaded or last saved.
+    qint16 MemoChanged = 0;
+
+    void Cmd_Set_Click();
+    void Cmd_Exit_Click();
+
+protected:
+    // Escape does not throw the text away; the window closes through "ＥＸＩＴ".
+    void reject() override;
+    // The desktop closing the window (no close box is offered): closes without a question
+    // and without saving.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void saveText();
+};
