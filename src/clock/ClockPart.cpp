@@ -1,16 +1,27 @@
 #include "clock/ClockPart.h"
 
 #include "core/Main.h"
+#include "core/Mod1.h"
+#include "platform/Clock.h"
 #include "platform/Controls3D.h"
 #include "platform/ImeMode.h"
 #include "platform/Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
+
+namespace {
+
+// The date and the time to the second, as a Japanese desktop writes them by default.
+const QString clockFormat = u"yyyy/MM/dd H:mm:ss"_s;
+
+} // namespace
 
 ClockPart::ClockPart(Main& main) : QObject(&main), m_main(main) {
     QWidget* frame = main.SSFrame1;
@@ -22,12 +33,13 @@ ClockPart::ClockPart(Main& main) : QObject(&main), m_main(main) {
     Label3->setObjectName(u"Label3"_s);
     placeTwips(Label3, 855, 2880, 780, 240);
 
-    const auto alarmField = [frame](const char16_t* name, double left) {
+    const auto alarmField = [this, frame](const char16_t* name, double left) {
         auto* box = new QLineEdit(frame);
         box->setObjectName(QString::fromUtf16(name));
         box->setMaxLength(2);
         platform::setImeMode(box, platform::ImeMode::Off);
         placeTwips(box, left, 2835, 330, 270);
+        box->installEventFilter(this);
         return box;
     };
     Txt_A_1 = alarmField(u"Txt_A_1", 1665);
@@ -36,13 +48,67 @@ ClockPart::ClockPart(Main& main) : QObject(&main), m_main(main) {
     placeTwips(LABEL, 2025, 2880, 150, 195);
     Txt_A_2 = alarmField(u"Txt_A_2", 2160);
 
+    QFont indicatorFont = main.TLH->font();
+    indicatorFont.setPointSizeF(indicatorFont.pointSizeF() * 1.4);
+    indicatorFont.setBold(true);
+    main.TLH->setFont(indicatorFont);
+
     connect(main.Timer1, &QTimer::timeout, this, &ClockPart::Timer1_Timer);
 }
 
+std::optional<QString> ClockPart::formatTwoDigits(const QString& text) {
+    bool isNumber = false;
+    const double value = text.toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(value))
+        return std::nullopt;
+    const double whole = std::round(std::abs(value)); // halves away from zero
+    const QString digits =
+        whole < 1e15 ? u"%1"_s.arg(qint64(whole), 2, 10, QChar(u'0')) : QString::number(whole, 'f', 0);
+    return value < 0 ? u"-"_s + digits : digits;
+}
+
 void ClockPart::Timer1_Timer() {
-    // The clock, the alarm and the indicator join here with the clock's own work.
+    const QDateTime moment = platform::now();
+    Lab_Time->setCaption(moment.toString(clockFormat));
+    const QString time = moment.toString(u"HH:mm"_s);
+
+    if (moment.toString(u"ss"_s) == u"00"_s) {
+        const auto hour = formatTwoDigits(Txt_A_1->text());
+        const auto minute = formatTwoDigits(Txt_A_2->text());
+        if (hour && minute && *hour + u':' + *minute == time)
+            Mod1::Ret = Mod1::PlayWave(Mod1::WinDir + u"/THEMIC~1.WAV"_s) ? u"True"_s : u"False"_s;
+    }
+
+    // The night window of the flat-rate tariff runs from 23:01 to 07:59.
+    if (time > u"23:00"_s || time < u"08:00"_s) {
+        m_main.TLH->setForeColor(QColor(255, 0, 0));
+        m_main.TLH->setCaption(u"テレホーダイ"_s);
+    } else {
+        m_main.TLH->setForeColor(QPalette::ButtonText);
+        m_main.TLH->setCaption(u"Ｎｏｔテレホーダイ"_s);
+    }
 }
 
 void ClockPart::focusAlarmHour() {
     Txt_A_1->setFocus();
+}
+
+void ClockPart::Txt_A_1_KeyUp() {
+    if (Txt_A_1->text().size() == 2)
+        Txt_A_2->setFocus();
+}
+
+void ClockPart::Txt_A_2_KeyUp() {
+    if (Txt_A_2->text().size() == 2)
+        Txt_A_1->setFocus();
+}
+
+bool ClockPart::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        if (watched == Txt_A_1)
+            Txt_A_1_KeyUp();
+        else if (watched == Txt_A_2)
+            Txt_A_2_KeyUp();
+    }
+    return QObject::eventFilter(watched, event);
 }

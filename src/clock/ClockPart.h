@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <optional>
 
 class Main;
 class QLabel;
@@ -23,10 +25,20 @@ public:
     QLabel* LABEL;
     QLineEdit* Txt_A_2;
 
-    // One tick of Timer1: the clock, the alarm and the indicator.
+    // One tick of Timer1: the clock, the alarm and the indicator, all of one moment.
     void Timer1_Timer();
     // The activation ends with the cursor in the alarm hour.
     void focusAlarmHour();
+
+    void Txt_A_1_KeyUp();
+    void Txt_A_2_KeyUp();
+
+    // A text formatted with "00": a number rounded to a whole number and written with at
+    // least two digits ("7" gives "07", "6.5" gives "07"); nothing when it is not a number.
+    static std::optional<QString> formatTwoDigits(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Main& m_main;

@@ -2,24 +2,47 @@
 
 #include "core/AppSettings.h"
 #include "core/Main.h"
+#include "core/Mod1.h"
+#include "launcher/SetPath.h"
 #include "platform/Controls3D.h"
+#include "platform/ModalWindows.h"
+#include "platform/ProgramStart.h"
+#include "platform/SystemFolder.h"
 #include "platform/Twips.h"
 
+#include <QCursor>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
+
+namespace {
+
+bool isSlot(int slot) {
+    return slot >= 0 && slot <= 7;
+}
+
+QString slotKey(const char16_t* prefix, int slot) {
+    return QString::fromUtf16(prefix) + QString::number(slot);
+}
+
+} // namespace
 
 LauncherFrame::LauncherFrame(Main& main) : QObject(&main), m_main(main) {
     QWidget* frame = main.SSFrame2;
     for (int i = 0; i < 8; ++i) {
         Cmd_LN[i] = new platform::Button3D({}, frame);
         Cmd_LN[i]->setObjectName(u"Cmd_LN(%1)"_s.arg(i));
+        Cmd_LN[i]->setMouseTracking(true);
+        Cmd_LN[i]->installEventFilter(this);
         placeTwips(Cmd_LN[i], 90, 270 + 360 * i, 330, 330);
         Lab_L[i] = new platform::Panel3D(frame, platform::Panel3D::Bevel::Inset);
         Lab_L[i]->setObjectName(u"Lab_L(%1)"_s.arg(i));
         Lab_L[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         placeTwips(Lab_L[i], 450, 270 + 360 * i, 2580, 330);
+        connect(Cmd_LN[i], &QPushButton::clicked, this, [this, i] { Cmd_LN_Click(i); });
     }
 
     Label2 = new QLabel(frame);
@@ -38,6 +61,104 @@ LauncherFrame::LauncherFrame(Main& main) : QObject(&main), m_main(main) {
     PicCalc = picture(u"PicCalc", 1260);
     PicDef = picture(u"PicDef", 1845);
     PicScan = picture(u"PicScan", 2430);
+
+    Link = new QMenu(u"Lnk"_s, &main);
+    Link->setObjectName(u"Link"_s);
+    Lnk_DEL = Link->addAction(u"対象ファイル削除"_s);
+    Lnk_DEL->setObjectName(u"Lnk_DEL"_s);
+    Lnk_Rem = Link->addAction(u"対象ファイル修正"_s);
+    Lnk_Rem->setObjectName(u"Lnk_Rem"_s);
+
+    connect(main.SSFrame2, &platform::Frame3D::clicked, this, &LauncherFrame::SSFrame2_Click);
+    connect(Lnk_DEL, &QAction::triggered, this, &LauncherFrame::Lnk_DEL_Click);
+    connect(Lnk_Rem, &QAction::triggered, this, &LauncherFrame::Lnk_Rem_Click);
+    connect(PicExp, &platform::PictureBox::clicked, this, &LauncherFrame::PicExp_Click);
+    connect(PicNote, &platform::PictureBox::clicked, this, &LauncherFrame::PicNote_Click);
+    connect(PicCalc, &platform::PictureBox::clicked, this, &LauncherFrame::PicCalc_Click);
+    connect(PicDef, &platform::PictureBox::clicked, this, &LauncherFrame::PicDef_Click);
+    connect(PicScan, &platform::PictureBox::clicked, this, &LauncherFrame::PicScan_Click);
+}
+
+bool LauncherFrame::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 8; ++i) {
+            if (watched != Cmd_LN[i])
+                continue;
+            if (type == QEvent::MouseMove)
+                Cmd_LN_MouseMove(i);
+            else
+                Cmd_LN_MouseDown(i, static_cast<QMouseEvent*>(event)->button());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LauncherFrame::Cmd_LN_Click(int Index) {
+    if (!isSlot(Index) || core::setting(slotKey(u"LN", Index)).isEmpty())
+        return;
+    const QString file = core::setting(slotKey(u"LF", Index));
+    const QString options = core::setting(slotKey(u"LO", Index));
+    if (!platform::startCommandLine(file + u' ' + options).started())
+        Mod1::ShowMessage(u"指定されたファイルがみつかりません"_s, Mod1::KindNotice, &m_main, 0);
+}
+
+void LauncherFrame::Cmd_LN_MouseDown([[maybe_unused]] int Index, Qt::MouseButton Button) {
+    if (Button == Qt::RightButton)
+        Link->popup(QCursor::pos());
+}
+
+void LauncherFrame::Cmd_LN_MouseMove(int Index) {
+    Mod1::LinkSlot = qint16(Index);
+}
+
+void LauncherFrame::SSFrame2_Click() {
+    Mod1::LinkSlot = 99;
+}
+
+void LauncherFrame::Lnk_DEL_Click() {
+    Mod1::DeleteLauncher(Mod1::LinkSlot);
+}
+
+void LauncherFrame::Lnk_Rem_Click() {
+    if (!isSlot(Mod1::LinkSlot))
+        return;
+    Mod1::EditSlot = Mod1::LinkSlot;
+    SetPath window;
+    platform::ModalWindows::exec(window);
+}
+
+void LauncherFrame::PicExp_Click() {
+    startTool(u"/Explorer.exe"_s, platform::SystemTool::FileManager);
+}
+
+void LauncherFrame::PicNote_Click() {
+    startTool(u"/NotePad.exe"_s, platform::SystemTool::TextEditor);
+}
+
+void LauncherFrame::PicCalc_Click() {
+    startTool(u"/calc.exe"_s, platform::SystemTool::Calculator);
+}
+
+void LauncherFrame::PicDef_Click() {
+    startTool(u"/Defrag.exe"_s, platform::SystemTool::DiskUsage);
+}
+
+void LauncherFrame::PicScan_Click() {
+    startTool(u"/Scandskw.exe"_s, platform::SystemTool::DiskCheck);
+}
+
+void LauncherFrame::startTool(const QString& fileName, platform::SystemTool tool) {
+    const auto started = platform::startCommandLine(Mod1::WinDir + fileName);
+    if (started.started()) {
+        Mod1::Ret = QString::number(started.processId);
+        return;
+    }
+    const QString name = platform::systemToolName(tool);
+    const QString text = started.outcome == platform::StartedProgram::Outcome::NotFound
+                             ? u"%1のプログラムが見つかりません。"_s.arg(name)
+                             : u"%1を起動できませんでした。"_s.arg(name);
+    Mod1::ShowMessage(text, Mod1::KindNotice, &m_main, 0);
 }
 
 namespace Mod1 {
@@ -45,7 +166,26 @@ namespace Mod1 {
 void InitLauncher() {
     LauncherFrame& launcher = Main::form()->launcher();
     for (int i = 0; i < 8; ++i)
-        launcher.Lab_L[i]->setCaption(core::setting(u"LN%1"_s.arg(i)));
+        launcher.Lab_L[i]->setCaption(core::setting(slotKey(u"LN", i)));
+}
+
+void DeleteLauncher(qint16 slot) {
+    if (!isSlot(slot))
+        return;
+    const QString name = core::setting(slotKey(u"LN", slot));
+    if (name.isEmpty())
+        return;
+    Main* main = Main::form();
+    if (ShowMessage(name + u" を削除してもよろしいですか？"_s, KindQuestion, main, 1) == AnswerNo)
+        return;
+    ClearLauncherKeys(slot);
+    main->launcher().Lab_L[slot]->setCaption(QString());
+}
+
+void ClearLauncherKeys(qint16 slot) {
+    core::saveSetting(slotKey(u"LN", slot), QString());
+    core::saveSetting(slotKey(u"LF", slot), QString());
+    core::saveSetting(slotKey(u"LO", slot), QString());
 }
 
 } // namespace Mod1

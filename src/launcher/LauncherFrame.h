@@ -4,16 +4,20 @@
 #include <array>
 
 class Main;
+class QAction;
 class QLabel;
+class QMenu;
 
 namespace platform {
 class Button3D;
 class Panel3D;
 class PictureBox;
+enum class SystemTool;
 } // namespace platform
 
 // The launcher frame "ランチャー" of the main window: eight program slots, each a button with
-// its name panel, and below them the five pictures that start the system tools.
+// its name panel, the popup menu of a slot, and below them the five pictures that start the
+// system tools.
 class LauncherFrame : public QObject {
     Q_OBJECT
 public:
@@ -28,7 +32,30 @@ public:
     platform::PictureBox* PicDef;
     platform::PictureBox* PicScan;
 
+    // The popup menu of a slot, built once and shown at the pointer.
+    QMenu* Link;
+    QAction* Lnk_DEL;
+    QAction* Lnk_Rem;
+
+    void Cmd_LN_Click(int Index);
+    void Cmd_LN_MouseDown(int Index, Qt::MouseButton Button);
+    void Cmd_LN_MouseMove(int Index);
+    void SSFrame2_Click();
+    void Lnk_DEL_Click();
+    void Lnk_Rem_Click();
+
+    void PicExp_Click();
+    void PicNote_Click();
+    void PicCalc_Click();
+    void PicDef_Click();
+    void PicScan_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void startTool(const QString& fileName, platform::SystemTool tool);
+
     Main& m_main;
 };
 
@@ -36,5 +63,9 @@ namespace Mod1 {
 
 // Shows the saved name of each launcher slot in its panel.
 void InitLauncher();
+// Asks whether to clear a used slot and clears it on consent.
+void DeleteLauncher(qint16 slot);
+// Empties the three settings of a slot: its name, its file and its options.
+void ClearLauncherKeys(qint16 slot);
 
 } // namespace Mod1

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/SystemFolder.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platform {
+
+// A command line taken apart: the program found at its head and the arguments after it.
+struct CommandLine {
+    QString program;
+    QStringList arguments;
+    // Set when the program is one of the tool names of the system folder; `program` is then
+    // the desktop program standing in for it, or empty text when this desktop has none.
+    std::optional<SystemTool> tool;
+};
+
+// Takes a command line apart the way the platform does when it starts a program from one:
+// a program path in double quotes ends at the closing quote; an unquoted one may contain
+// blanks, and is found by trying the text up to each blank in turn, then the whole text,
+// until one names a program. The rest is split into arguments like a shell's command line.
+// Nothing when no program is found at the head.
+std::optional<CommandLine> parseCommandLine(const QString& commandLine);
+
+struct StartedProgram {
+    enum class Outcome { Started, NotFound, Failed };
+    Outcome outcome = Outcome::NotFound;
+    qint64 processId = 0;
+    std::optional<SystemTool> tool; // as in CommandLine, also when it could not be started
+
+    bool started() const { return outcome == Outcome::Started; }
+};
+
+// Starts the program of a command line as a new process with its window shown normally, and
+// returns at once without waiting for it.
+StartedProgram startCommandLine(const QString& commandLine);
+
+} // namespace platform
