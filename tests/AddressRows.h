@@ -5,6 +5,7 @@
 #include "Fixture.h"
 #include "platform/SqlText.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QStringList>
 #include <QTest>
@@ -67,4 +68,18 @@ inline void clickEntry(QListWidget* list, const QString& text) {
     QVERIFY2(!found.isEmpty(), qPrintable(text));
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+// The names of the controls the Tab key visits, from `start` on; an editable combo box counts
+// as itself, not as its line edit.
+inline QStringList tabWalk(QWidget* window, QWidget* start, int presses) {
+    start->setFocus();
+    QStringList visited{start->objectName()};
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QWidget* focus = window->focusWidget();
+        visited.append(qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget()->objectName()
+                                                                       : focus->objectName());
+    }
+    return visited;
 }
