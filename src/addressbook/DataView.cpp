@@ -68,6 +68,8 @@ void DataView::Form_Load() {
         Mod1::Rs->moveNext();
     }
     LS->addItems(names);
+    // A long result is let go now, while the user waits for the list, not at the first click.
+    Mod1::Rs->close();
 }
 
 void DataView::LS_Click() {
