@@ -10,15 +10,22 @@
 #include <QStringList>
 #include <QTest>
 #include <QVariant>
-#include <utility>
+
+// The text columns of Mst_Address after the name.
+inline const QStringList textColumns{
+    QStringLiteral("Furigana"),   QStringLiteral("Name_2"), QStringLiteral("Yubin"),   QStringLiteral("Zyusyo"),
+    QStringLiteral("Tel_1"),      QStringLiteral("Fax_1"),  QStringLiteral("PB"),      QStringLiteral("Handy_1"),
+    QStringLiteral("Handy_2"),    QStringLiteral("K_Name"), QStringLiteral("K_Yubin"), QStringLiteral("K_Address"),
+    QStringLiteral("K_Tel"),      QStringLiteral("K_fax"),  QStringLiteral("Email"),   QStringLiteral("K_Email"),
+    QStringLiteral("HP_Address"), QStringLiteral("Bikou")};
 
 // Adds one Mst_Address row: a null QVariant is Null, a number goes in as a number, the rest
 // as text. Columns left out are Null.
-inline void addAddress(ProgramFolder& folder, std::initializer_list<std::pair<const char*, QVariant>> columns) {
+inline void addAddress(ProgramFolder& folder, const QList<std::pair<QString, QVariant>>& columns) {
     QStringList names;
     QStringList values;
     for (const auto& [name, value] : columns) {
-        names.append(QString::fromLatin1(name));
+        names.append(name);
         if (value.isNull())
             values.append(QStringLiteral("NULL"));
         else if (value.typeId() == QMetaType::Int)
@@ -29,30 +36,19 @@ inline void addAddress(ProgramFolder& folder, std::initializer_list<std::pair<co
     folder.execute(QStringLiteral("INSERT INTO Mst_Address(%1) VALUES(%2)").arg(names.join(u','), values.join(u',')));
 }
 
-// A record with every column filled, each value naming its column.
+// A record with every column filled: each text is the column's name, "/" and the record's
+// name, the address with a second line.
+inline QString fullValue(const QString& column, const QString& name) {
+    return column + u'/' + name + (column == QStringLiteral("Zyusyo") ? QStringLiteral("\r\n2行目") : QString());
+}
+
 inline void addFullAddress(ProgramFolder& folder, const QString& name, const QString& reading, int sex,
                            const QString& birth) {
-    addAddress(folder, {{"Name_1", name},
-                        {"Furigana", reading},
-                        {"Name_2", name + QStringLiteral("-nick")},
-                        {"Sex_cd", sex},
-                        {"Birth", birth},
-                        {"Yubin", QStringLiteral("100-0001")},
-                        {"Zyusyo", QStringLiteral("東京都\r\n千代田区")},
-                        {"Tel_1", QStringLiteral("03-1111-1111")},
-                        {"Fax_1", QStringLiteral("03-2222-2222")},
-                        {"PB", QStringLiteral("030-333")},
-                        {"Handy_1", QStringLiteral("090-4444")},
-                        {"Handy_2", QStringLiteral("070-5555")},
-                        {"K_Name", QStringLiteral("会社")},
-                        {"K_Yubin", QStringLiteral("200-0002")},
-                        {"K_Address", QStringLiteral("大阪府")},
-                        {"K_Tel", QStringLiteral("06-6666")},
-                        {"K_fax", QStringLiteral("06-7777")},
-                        {"Email", QStringLiteral("me@example.jp")},
-                        {"K_Email", QStringLiteral("work@example.jp")},
-                        {"HP_Address", QStringLiteral("http://example.jp/")},
-                        {"Bikou", QStringLiteral("備考")}});
+    QList<std::pair<QString, QVariant>> columns{
+        {QStringLiteral("Name_1"), name}, {QStringLiteral("Sex_cd"), sex}, {QStringLiteral("Birth"), birth}};
+    for (const QString& column : textColumns)
+        columns.append({column, column == QStringLiteral("Furigana") ? reading : fullValue(column, name)});
+    addAddress(folder, columns);
 }
 
 inline QStringList entries(const QListWidget* list) {
