@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace addressbook {
+
+// Opens into Mod1::Rs the address record named by an entry of a name list, together with
+// its sex row, and leaves Rs on that record's row. The lookup is by the entry without blanks
+// at either end, joined to Mst_Sex; when that finds no row that is this very record (its sex
+// code has no Mst_Sex row, or its name has blanks at either end), the record is read by its
+// exact name with the sex columns Null. False when there is no such record any more.
+bool openAddressRecord(const QString& entry);
+
+// The entry with blanks (U+0020) removed from both ends.
+QString trimBlanks(const QString& text);
+
+// The text of a column of the current row of Mod1::Rs; Null reads as empty text.
+QString fieldText(const QString& column);
+
+} // namespace addressbook

@@ -1,0 +1,191 @@
+#include "addressbook/DataCreate.h"
+
+#include "addressbook/AddressRecord.h"
+#include "addressbook/EraDate.h"
+#include "core/EngineGuard.h"
+#include "core/Mod1.h"
+#include "platform/Controls3D.h"
+#include "platform/MultiLineBox.h"
+#include "platform/Twips.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using addressbook::fieldText;
+
+namespace {
+
+QPointer<DataCreate> openWindow;
+
+} // namespace
+
+DataCreate::DataCreate(QWidget* parent) : QDialog(parent) {
+    openWindow = this;
+    buildControls();
+    connectHandlers();
+    core::guarded(this, [this] { Form_Load(); });
+}
+
+DataCreate::~DataCreate() {
+    if (openWindow == this)
+        openWindow = nullptr;
+}
+
+DataCreate* DataCreate::form() {
+    return openWindow;
+}
+
+void DataCreate::connectHandlers() {
+    // The list's Click: the selected entry changed, by mouse or keyboard. Refilling the list
+    // leaves nothing selected, which is no click.
+    connect(LS, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedIndex() >= 0)
+            LS_Click();
+    });
+    connect(Cmd_Clear, &QPushButton::clicked, this, &DataCreate::Cmd_Clear_Click);
+    connect(Cmd_Insert, &QPushButton::clicked, this, &DataCreate::Cmd_Insert_Click);
+    connect(Cmd_Update, &QPushButton::clicked, this, &DataCreate::Cmd_Update_Click);
+    connect(Cmd_Delete, &QPushButton::clicked, this, &DataCreate::Cmd_Delete_Click);
+    connect(Cmd_EXIT, &QPushButton::clicked, this, &DataCreate::Cmd_EXIT_Click);
+}
+
+int DataCreate::selectedIndex() const {
+    const QList<QListWidgetItem*> selected = LS->selectedItems();
+    return selected.isEmpty() ? -1 : LS->row(selected.first());
+}
+
+void DataCreate::Form_Load() {
+    Mod1::TargetForm = this;
+    platform::moveTwips(Mod1::TargetForm, 400, 400);
+
+    Mod1::Sql = u"select * from Mst_Address order by Furigana"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    QStringList names;
+    names.reserve(Mod1::Rs->rowCount());
+    while (!Mod1::Rs->atEnd()) {
+        names.append(fieldText(u"Name_1"_s));
+        Mod1::Rs->moveNext();
+    }
+    LS->clear();
+    LS->addItems(names);
+
+    Mod1::Sql = u"select * from Mst_Sex order by Sex_Cd"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    Cmb_Sex->clear();
+    while (!Mod1::Rs->atEnd()) {
+        Cmb_Sex->addItem(fieldText(u"Sex_Cd"_s) + u' ' + fieldText(u"Sex_Name"_s));
+        Mod1::Rs->moveNext();
+    }
+    Cmb_Sex->setCurrentIndex(-1);
+    Cmb_Sex->setEditText(QString());
+    Mod1::Rs->close();
+}
+
+void DataCreate::LS_Click() {
+    core::guarded(this, [this] {
+        const int index = selectedIndex();
+        if (index < 0)
+            return;
+        const bool found = addressbook::openAddressRecord(LS->item(index)->text());
+        Mod1::ClearAddressEntry();
+        if (found)
+            showRecord();
+        Txt_Name_1->setFocus();
+    });
+}
+
+// Fills the boxes from the current row of Rs; a Null column leaves its box as it is.
+void DataCreate::showRecord() {
+    const auto put = [](QLineEdit* box, const QString& column) {
+        const QVariant value = Mod1::Rs->field(column);
+        if (!value.isNull()) {
+            box->setText(value.toString());
+            box->setCursorPosition(0); // a text wider than its box shows its beginning
+        }
+    };
+    const auto putLines = [](platform::MultiLineBox* box, const QString& column) {
+        const QVariant value = Mod1::Rs->field(column);
+        if (!value.isNull())
+            box->setText(value.toString());
+    };
+    put(Txt_Name_1, u"Name_1"_s);
+    put(Txt_Furigana, u"Furigana"_s);
+    put(Txt_Name_2, u"Name_2"_s);
+    // A record whose sex has no name (its code has no Mst_Sex row) shows its code alone, so
+    // that writing it back keeps the code and never takes the sex of the record shown before.
+    const QString code = fieldText(u"Mst_Address.Sex_cd"_s);
+    const QVariant sexName = Mod1::Rs->field(u"Sex_Name"_s);
+    Cmb_Sex->setEditText(sexName.isNull() ? code : code + u' ' + sexName.toString());
+    const QVariant birth = Mod1::Rs->field(u"Birth"_s);
+    if (!birth.isNull()) {
+        const QString stored = birth.toString();
+        Cmb_Nengou->setEditText(Mod1::BirthPart(stored, 0));
+        for (qint16 part = 1; part <= 3; ++part) {
+            QLineEdit* box = part == 1 ? Txt_Y : part == 2 ? Txt_M : Txt_D;
+            box->setText(Mod1::BirthPart(stored, part));
+            box->setCursorPosition(0);
+        }
+    }
+    put(Txt_Yubin, u"Yubin"_s);
+    putLines(Txt_Zyusyo, u"Zyusyo"_s);
+    put(Txt_Tel_1, u"Tel_1"_s);
+    put(Txt_Fax, u"Fax_1"_s);
+    put(Txt_PB, u"PB"_s);
+    put(Txt_Handy_1, u"Handy_1"_s);
+    put(Txt_Handy_2, u"Handy_2"_s);
+    put(Txt_K_Name, u"K_Name"_s);
+    put(Txt_K_Yubin, u"K_Yubin"_s);
+    putLines(Txt_K_Address, u"K_Address"_s);
+    put(Txt_K_Tel, u"K_Tel"_s);
+    put(Txt_K_Fax, u"K_fax"_s);
+    put(Txt_Email, u"Email"_s);
+    put(Txt_K_Email, u"K_Email"_s);
+    put(Txt_HP_Address, u"HP_Address"_s);
+    putLines(Txt_Bikou, u"Bikou"_s);
+}
+
+void DataCreate::Cmd_Clear_Click() {
+    Mod1::ClearAddressEntry();
+    Txt_Name_1->setFocus();
+}
+
+void DataCreate::Cmd_EXIT_Click() {
+    close();
+}
+
+namespace Mod1 {
+
+void ClearAddressEntry() {
+    TargetForm = DataCreate::form();
+    auto* window = qobject_cast<DataCreate*>(TargetForm.data());
+    if (!window)
+        return;
+    window->Txt_Furigana->clear();
+    window->Txt_Name_1->clear();
+    window->Txt_Name_2->clear();
+    window->Txt_Y->clear();
+    window->Txt_M->clear();
+    window->Txt_D->clear();
+    window->Txt_Yubin->clear();
+    window->Txt_Zyusyo->setText(QString());
+    window->Txt_Tel_1->clear();
+    window->Txt_Fax->clear();
+    window->Txt_PB->clear();
+    window->Txt_Handy_1->clear();
+    window->Txt_Handy_2->clear();
+    window->Txt_K_Name->clear();
+    window->Txt_K_Yubin->clear();
+    window->Txt_K_Address->setText(QString());
+    window->Txt_K_Tel->clear();
+    window->Txt_K_Fax->clear();
+    window->Txt_Email->clear();
+    window->Txt_K_Email->clear();
+    window->Txt_HP_Address->clear();
+    window->Txt_Bikou->setText(QString());
+}
+
+} // namespace Mod1

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+namespace platform {
+class Button3D;
+class Frame3D;
+class MultiLineBox;
+class Panel3D;
+} // namespace platform
+
+// The entry window of the phone book: the names of all address records, sorted by reading,
+// on the left; the boxes of the chosen record on the right; buttons to clear the boxes, add
+// them as a new record, write them over the chosen record, delete it, and close.
+class DataCreate : public QDialog {
+    Q_OBJECT
+public:
+    explicit DataCreate(QWidget* parent = nullptr);
+    ~DataCreate() override;
+
+    // The entry window that is open, if any.
+    static DataCreate* form();
+
+    platform::Frame3D* SSFrame1;
+    QListWidget* LS;
+    platform::Panel3D* SSPanel1;
+    platform::Panel3D* SSPanel2;
+    platform::Panel3D* SSPanel3;
+    platform::Panel3D* SSPanel4;
+    std::array<platform::Panel3D*, 4> SSPanel5{}; // 0 "住所", 2 "性別", 3 "誕生日"
+    platform::Panel3D* SSPanel6;
+    platform::Panel3D* SSPanel7;
+    platform::Panel3D* SSPanel8;
+    platform::Panel3D* SSPanel9;
+    platform::Panel3D* SSPanel10;
+    platform::Panel3D* SSPanel11;
+    platform::Panel3D* SSPanel12;
+    platform::Panel3D* SSPanel13;
+    platform::Panel3D* SSPanel14;
+    platform::Panel3D* SSPanel15;
+    platform::Panel3D* SSPanel16;
+    platform::Panel3D* SSPanel17;
+    platform::Panel3D* SSPanel18;
+    platform::Panel3D* SSPanel19;
+    platform::Panel3D* SSPanel20;
+    platform::Panel3D* SSPanel21;
+    platform::Panel3D* SSPanel22;
+
+    QLineEdit* Txt_Furigana;
+    QLineEdit* Txt_Name_1;
+    QLineEdit* Txt_Name_2;
+    QComboBox* Cmb_Sex;
+    QComboBox* Cmb_Nengou;
+    QLineEdit* Txt_Y;
+    QLineEdit* Txt_M;
+    QLineEdit* Txt_D;
+    QLineEdit* Txt_Yubin;
+    platform::MultiLineBox* Txt_Zyusyo;
+    QLineEdit* Txt_Tel_1;
+    QLineEdit* Txt_Fax;
+    QLineEdit* Txt_PB;
+    QLineEdit* Txt_Handy_1;
+    QLineEdit* Txt_Handy_2;
+    QLineEdit* Txt_K_Name;
+    QLineEdit* Txt_K_Yubin;
+    platform::MultiLineBox* Txt_K_Address;
+    QLineEdit* Txt_K_Tel;
+    QLineEdit* Txt_K_Fax;
+    QLineEdit* Txt_Email;
+    QLineEdit* Txt_K_Email;
+    QLineEdit* Txt_HP_Address;
+    platform::MultiLineBox* Txt_Bikou;
+
+    platform::Button3D* Cmd_Clear;
+    platform::Button3D* Cmd_Insert;
+    platform::Button3D* Cmd_Update;
+    platform::Button3D* Cmd_Delete;
+    platform::Button3D* Cmd_EXIT;
+
+    // Places the window and fills the name list and the sex list; run again after each write.
+    void Form_Load();
+    void LS_Click();
+    void Cmd_Clear_Click();
+    void Cmd_Insert_Click();
+    void Cmd_Update_Click();
+    void Cmd_Delete_Click();
+    void Cmd_EXIT_Click();
+
+private:
+    void buildControls();
+    void connectHandlers();
+    // The list index of the selected entry; -1 when nothing is selected.
+    int selectedIndex() const;
+    void showRecord();
+    // The insert's checks of the name box: not blank, and no other entry of the list has it.
+    bool nameIsUsable(int ownIndex);
+    // The sex code is the first character of the sex box; it must be a digit.
+    bool sexIsUsable();
+    QString sexCode() const;
+    QString insertStatement() const;
+    QString updateStatement(const QString& entry) const;
+};
+
+namespace Mod1 {
+
+// Empties the 22 text boxes of the entry window; the list and the two combo boxes stay.
+void ClearAddressEntry();
+
+} // namespace Mod1

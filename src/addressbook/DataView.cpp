@@ -1,0 +1,149 @@
+#include "addressbook/DataView.h"
+
+#include "addressbook/AddressRecord.h"
+#include "addressbook/EraDate.h"
+#include "core/EngineGuard.h"
+#include "core/Mod1.h"
+#include "platform/Controls3D.h"
+#include "platform/Twips.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPointer<DataView> openWindow;
+
+// A stored birth date in era form: "平成 08年 01月 05日". A text that is no date (a row made
+// elsewhere) is shown as it is stored.
+QString eraBirth(const QString& stored) {
+    const QString era = Mod1::BirthPart(stored, 0);
+    const QString year = Mod1::BirthPart(stored, 1);
+    const QString month = Mod1::BirthPart(stored, 2);
+    const QString day = Mod1::BirthPart(stored, 3);
+    if (era.isEmpty())
+        return stored;
+    return era + u' ' + year + u"年 "_s + month + u"月 "_s + day + u"日"_s;
+}
+
+} // namespace
+
+DataView::DataView(QWidget* parent) : QDialog(parent) {
+    openWindow = this;
+    buildControls();
+    connect(LS, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!LS->selectedItems().isEmpty())
+            LS_Click();
+    });
+    connect(Lab17, &platform::Panel3D::clicked, this, &DataView::Lab17_Click);
+    connect(Lab18, &platform::Panel3D::clicked, this, &DataView::Lab18_Click);
+    connect(Lab19, &platform::Panel3D::clicked, this, &DataView::Lab19_Click);
+    connect(SSCommand1, &QPushButton::clicked, this, &DataView::SSCommand1_Click);
+    connect(EXIT, &QPushButton::clicked, this, &DataView::EXIT_Click);
+    // A search the database refuses leaves an empty list, after a notice with its words.
+    core::guarded(this, [this] { Form_Load(); });
+}
+
+DataView::~DataView() {
+    if (openWindow == this)
+        openWindow = nullptr;
+}
+
+DataView* DataView::form() {
+    return openWindow;
+}
+
+void DataView::Form_Load() {
+    platform::moveTwips(this, 600, 600);
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::SearchSql, platform::Database::Dynaset);
+    LS->clear();
+    QStringList names;
+    names.reserve(Mod1::Rs->rowCount());
+    while (!Mod1::Rs->atEnd()) {
+        names.append(addressbook::fieldText(u"Name_1"_s));
+        Mod1::Rs->moveNext();
+    }
+    LS->addItems(names);
+    // A long result is let go now, while the user waits for the list, not at the first click.
+    Mod1::Rs->close();
+}
+
+void DataView::LS_Click() {
+    core::guarded(this, [this] {
+        const QList<QListWidgetItem*> selected = LS->selectedItems();
+        if (selected.isEmpty())
+            return;
+        const bool found = addressbook::openAddressRecord(selected.first()->text());
+        Mod1::ClearResultPanels();
+        if (found)
+            showRecord();
+    });
+}
+
+void DataView::showRecord() {
+    const std::pair<platform::Panel3D*, const char16_t*> columns[] = {
+        {Lab01, u"Furigana"}, {Lab02, u"Name_1"}, {Lab03, u"Name_2"},  {Lab04, u"Sex_Name"},   {Lab06, u"Yubin"},
+        {Lab07, u"Zyusyo"},   {Lab08, u"Tel_1"},  {Lab09, u"Fax_1"},   {Lab21, u"PB"},         {Lab10, u"Handy_1"},
+        {Lab11, u"Handy_2"},  {Lab12, u"K_Name"}, {Lab13, u"K_Yubin"}, {Lab14, u"K_Address"},  {Lab15, u"K_Tel"},
+        {Lab16, u"K_fax"},    {Lab17, u"Email"},  {Lab18, u"K_Email"}, {Lab19, u"HP_Address"}, {Lab20, u"Bikou"},
+    };
+    for (const auto& [panel, column] : columns) {
+        const QVariant value = Mod1::Rs->field(QString::fromUtf16(column));
+        if (!value.isNull())
+            panel->setCaption(value.toString());
+    }
+    const QString birth = addressbook::fieldText(u"Birth"_s);
+    Lab05->setCaption(birth.isEmpty() ? QString() : eraBirth(birth));
+}
+
+void DataView::offerCopy(const platform::Panel3D* panel, const QString& question) {
+    const QString text = panel->caption();
+    if (text.isEmpty())
+        return;
+    if (Mod1::ShowMessage(question, Mod1::KindQuestion, this, 0) == Mod1::AnswerNo)
+        return;
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void DataView::Lab17_Click() {
+    offerCopy(Lab17,
+              u"メールアドレス［ "_s + Lab17->caption() + u" ］\rクリップボードにコピーしてもよろしいですか？"_s);
+}
+
+void DataView::Lab18_Click() {
+    offerCopy(Lab18,
+              u"メールアドレス［ "_s + Lab18->caption() + u" ］\rクリップボードにコピーしてもよろしいですか？"_s);
+}
+
+void DataView::Lab19_Click() {
+    offerCopy(Lab19,
+              u"ホームページ\r［ "_s + Lab19->caption() + u" ］\rクリップボードにコピーしてもよろしいですか？"_s);
+}
+
+void DataView::SSCommand1_Click() {
+    done(QDialog::Rejected);
+}
+
+void DataView::EXIT_Click() {
+    done(ClosesSearch);
+}
+
+namespace Mod1 {
+
+void ClearResultPanels() {
+    TargetForm = DataView::form();
+    auto* window = qobject_cast<DataView*>(TargetForm.data());
+    if (!window)
+        return;
+    for (platform::Panel3D* panel :
+         {window->Lab01, window->Lab02, window->Lab03, window->Lab04, window->Lab05, window->Lab06, window->Lab07,
+          window->Lab08, window->Lab09, window->Lab10, window->Lab11, window->Lab12, window->Lab13, window->Lab14,
+          window->Lab15, window->Lab16, window->Lab17, window->Lab18, window->Lab19, window->Lab20, window->Lab21})
+        panel->setCaption(QString());
+}
+
+} // namespace Mod1
