@@ -35,8 +35,6 @@ private Q_SLOTS:
     void initTestCase();
     void loadPlacesTheWindowAndItsFrames();
     void firstActivationFollowsTheLoad();
-    void savedUserIsShown_data();
-    void savedUserIsShown();
     void activationFollowsAModalWindow();
     void activationWaitsForTheHandler();
     void activationErrorIsToldOnce();
@@ -97,31 +95,6 @@ void MainTest::firstActivationFollowsTheLoad() {
     QCOMPARE(main.users().Cmb_User->count(), 1);
     QCOMPARE(Mod1::Sql, u"select * from Mst_User order by UserName"_s);
     QCOMPARE(main.focusWidget(), main.clock().Txt_A_1);
-}
-
-void MainTest::savedUserIsShown_data() {
-    QTest::addColumn<QString>("saved");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("empty") << u""_s << u"Guest"_s;
-    QTest::newRow("Guest") << u"Guest"_s << u"Guest"_s;
-    QTest::newRow("a user") << u"山田"_s << u"山田"_s;
-}
-
-void MainTest::savedUserIsShown() {
-    QFETCH(QString, saved);
-    QFETCH(QString, shown);
-    ProgramFolder folder;
-    folder.execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('山田' , 'x')"_s);
-    folder.execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('Adam' , 'x')"_s);
-    ProgramFolder::saveSetting(u"User"_s, saved);
-    Main main;
-    QVERIFY(main.start());
-    QTRY_COMPARE(main.activationCount(), 1);
-    QCOMPARE(main.users().Cmb_User->currentText(), shown);
-    QStringList names;
-    for (int i = 0; i < main.users().Cmb_User->count(); ++i)
-        names.append(main.users().Cmb_User->itemText(i));
-    QCOMPARE(names, (QStringList{u"Adam"_s, u"Guest"_s, u"山田"_s}));
 }
 
 void MainTest::activationFollowsAModalWindow() {
