@@ -29,66 +29,89 @@ QStringList month(int firstCell, int length) {
     return cells;
 }
 
+void addRow(const char* name, const QString& steps, const QString& shown, const QStringList& cells,
+            const QString& selected = u"2026/1/7"_s) {
+    QTest::newRow(name) << steps.split(u' ', Qt::SkipEmptyParts) << shown << cells << selected;
+}
+
 } // namespace
 
 class CalendarTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { platform::setUpDesktop(); }
-    void init();
-    void cleanup();
+    void initTestCase();
     void months_data();
     void months();
-    void todayAfterEachActivation();
-    void dayClicks_data();
-    void dayClicks();
-
-private:
-    CalendarFrame& calendar() { return m_main->calendar(); }
-    void run(const QStringList& steps);
-    QString shown() { return calendar().Cmb_Year->currentText() + u'/' + calendar().Cmb_Month->currentText(); }
-    QStringList grid();
-
-    std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<Main> m_main;
 };
 
-void CalendarTest::init() {
+void CalendarTest::initTestCase() {
+    platform::setUpDesktop();
     platform::setClock([] { return QDateTime(QDate(2026, 1, 7), QTime(9, 30)); });
-    m_folder = std::make_unique<ProgramFolder>();
-    m_main = std::make_unique<Main>();
-    startMain(*m_main);
-}
-
-void CalendarTest::cleanup() {
-    m_main.reset();
-    m_folder.reset();
-    platform::setClock({});
-}
-
-QStringList CalendarTest::grid() {
-    QStringList cells;
-    for (auto* day : calendar().Cmd_Day)
-        cells.append(day->text());
-    return cells;
 }
 
 // Steps as a person takes them: "Y2024" / "M2" pick an entry from the year / month list with
-// the mouse, "y:text" / "m:text" type into the box without picking, "Return" presses it
-// there, "F" / "R" click next / previous month.
-void CalendarTest::run(const QStringList& steps) {
+// the mouse, "y:text" / "m:text" type into the box and press Return there (no pick), "F" / "R"
+// / "N" click next month / previous month / today, "D4" clicks Cmd_Day(4), and "A" goes to a
+// message window and back to the main window.
+void CalendarTest::months_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("shown"); // the boxes' texts
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("selected");
+    addRow("today", u""_s, u"2026/1"_s, month(4, 31));
+    addRow("February 2024 from a Thursday", u"Y2024 M2"_s, u"2024/2"_s, month(4, 29));
+    addRow("March 2025, six rows", u"Y2025 M3"_s, u"2025/3"_s, month(6, 31));
+    addRow("March 2026 from a Sunday, day 5", u"Y2026 M3 D4"_s, u"2026/3"_s, month(0, 31), u"2026/3/5"_s);
+    addRow("six rows, then four", u"Y2025 M3 Y2026 M2"_s, u"2026/2"_s, month(0, 28));
+    addRow("December to January", u"Y2025 M12 F"_s, u"2026/1"_s, month(4, 31));
+    addRow("January to December", u"R"_s, u"2025/12"_s, month(1, 31));
+    addRow("past the year list", u"Y2100 M12 F"_s, u"2101/1"_s, month(6, 31));
+    addRow("an empty cell", u"Y2026 M3 D31"_s, u"2026/3"_s, month(0, 31));
+    addRow("today again", u"Y2024 M2 D10 N N"_s, u"2026/1"_s, month(4, 31));
+    addRow("back to the main window", u"Y2024 M2 D10 A A"_s, u"2026/1"_s, month(4, 31));
+    // Typed text, even an entry of the list, runs nothing until an entry is picked, and a day
+    // belongs to the month on the grid.
+    addRow("typed", u"y:2024 m:2"_s, u"2024/2"_s, month(4, 31));
+    addRow("typed, then picked", u"y:2024 M2"_s, u"2024/2"_s, month(4, 29));
+    addRow("typed, then a day", u"Y2026 M3 y:2027 D4"_s, u"2026/3"_s, month(0, 31), u"2026/3/5"_s);
+    // What cannot be a month puts the month on view back into the boxes; usable numbers are
+    // taken and shown plainly.
+    addRow("month 13", u"m:13 Y2030"_s, u"2026/1"_s, month(4, 31));
+    addRow("month in words", u"m:三月 Y2030"_s, u"2026/1"_s, month(4, 31));
+    addRow("year 99", u"y:99 F"_s, u"2026/1"_s, month(4, 31));
+    addRow("past year 9999", u"y:9999 m:12 F"_s, u"2026/1"_s, month(4, 31));
+    addRow("full-width digits", u"m:３ Y2030"_s, u"2030/3"_s, month(5, 31));
+    addRow("leading zero", u"m:03 Y2030 D7"_s, u"2030/3"_s, month(5, 31), u"2030/3/3"_s);
+}
+
+void CalendarTest::months() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, cells);
+    QFETCH(QString, selected);
+    ProgramFolder folder;
+    Main main;
+    startMain(main);
+    CalendarFrame& c = main.calendar();
+    const QHash<QString, QPushButton*> buttons{{u"F"_s, c.Cmd_F}, {u"R"_s, c.Cmd_R}, {u"N"_s, c.Cmd_Now}};
     for (const QString& step : steps) {
-        QComboBox* box = step.front().toLower() == u'y' ? calendar().Cmb_Year : calendar().Cmb_Month;
-        if (step == u"F"_s || step == u"R"_s) {
-            QTest::mouseClick(step == u"F"_s ? calendar().Cmd_F : calendar().Cmd_R, Qt::LeftButton);
-        } else if (step == u"Return"_s) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QComboBox* box = step.front().toLower() == u'y' ? c.Cmb_Year : c.Cmb_Month;
+        if (buttons.contains(step)) {
+            QTest::mouseClick(buttons[step], Qt::LeftButton);
+        } else if (step.front() == u'D') {
+            QTest::mouseClick(c.Cmd_Day[step.mid(1).toInt()], Qt::LeftButton);
+        } else if (step == u"A"_s) {
+            ModalScript script;
+            script.press(u"Cmd_OK"_s);
+            const int before = main.activationCount();
+            runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
+            QTRY_COMPARE(main.activationCount(), before + 1);
         } else if (step.at(1) == u':') {
             box->setFocus();
             box->lineEdit()->selectAll();
-            QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
             typeText(box->lineEdit(), step.mid(2));
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         } else {
             QAbstractItemView* view = box->view();
             const QModelIndex entry = view->model()->index(box->findText(step.mid(1)), 0);
@@ -98,85 +121,16 @@ void CalendarTest::run(const QStringList& steps) {
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
         }
     }
-    calendar().Cmd_Now->setFocus(); // leaving a box after typing is no pick either
-}
-
-void CalendarTest::months_data() {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("shownMonth"); // the boxes' texts
-    QTest::addColumn<QStringList>("cells");
-    QTest::newRow("February 2024 from a Thursday") << QStringList{u"Y2024"_s, u"M2"_s} << u"2024/2"_s << month(4, 29);
-    QTest::newRow("March 2025, six rows") << QStringList{u"Y2025"_s, u"M3"_s} << u"2025/3"_s << month(6, 31);
-    QTest::newRow("March 2026 from a Sunday") << QStringList{u"Y2026"_s, u"M3"_s} << u"2026/3"_s << month(0, 31);
-    QTest::newRow("six rows, then four") << QStringList{u"Y2025"_s, u"M3"_s, u"Y2026"_s, u"M2"_s} << u"2026/2"_s
-                                         << month(0, 28);
-    QTest::newRow("December to January") << QStringList{u"Y2025"_s, u"M12"_s, u"F"_s} << u"2026/1"_s << month(4, 31);
-    QTest::newRow("January to December") << QStringList{u"R"_s} << u"2025/12"_s << month(1, 31);
-    QTest::newRow("past the year list") << QStringList{u"Y2100"_s, u"M12"_s, u"F"_s} << u"2101/1"_s << month(6, 31);
-    // Typed text, even an entry of the list, runs nothing until an entry is picked.
-    QTest::newRow("typed") << QStringList{u"y:2024"_s, u"Return"_s, u"m:2"_s} << u"2024/2"_s << month(4, 31);
-    QTest::newRow("typed, then picked") << QStringList{u"y:2024"_s, u"M2"_s} << u"2024/2"_s << month(4, 29);
-    // What cannot be a month puts the month on view back into the boxes; usable numbers are
-    // taken and shown plainly.
-    QTest::newRow("month 13") << QStringList{u"m:13"_s, u"Y2030"_s} << u"2026/1"_s << month(4, 31);
-    QTest::newRow("month in words") << QStringList{u"m:三月"_s, u"Y2030"_s} << u"2026/1"_s << month(4, 31);
-    QTest::newRow("year 99") << QStringList{u"y:99"_s, u"F"_s} << u"2026/1"_s << month(4, 31);
-    QTest::newRow("past year 9999") << QStringList{u"y:9999"_s, u"m:12"_s, u"F"_s} << u"2026/1"_s << month(4, 31);
-    QTest::newRow("full-width digits") << QStringList{u"m:３"_s, u"Y2030"_s} << u"2030/3"_s << month(5, 31);
-    QTest::newRow("leading zero") << QStringList{u"m:03"_s, u"Y2030"_s} << u"2030/3"_s << month(5, 31);
-}
-
-void CalendarTest::months() {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, shownMonth);
-    QFETCH(QStringList, cells);
-    run(steps);
-    QCOMPARE(shown(), shownMonth);
-    QCOMPARE(grid(), cells);
-    QCOMPARE(calendar().ClickDate->text(), u"2026/1/7"_s); // moving keeps the selected date
-}
-
-// Cmd_Now and every return to the main window show today's month again, with each year and
-// month listed once.
-void CalendarTest::todayAfterEachActivation() {
-    QCOMPARE(shown(), u"2026/1"_s);
-    QCOMPARE(grid(), month(4, 31));
-    QCOMPARE(calendar().ClickDate->text(), u"2026/1/7"_s); // no leading zeros
-    run({u"Y2024"_s, u"M2"_s});
-    QTest::mouseClick(calendar().Cmd_Day[10], Qt::LeftButton);
-    QTest::mouseClick(calendar().Cmd_Now, Qt::LeftButton);
-    QCOMPARE(shown(), u"2026/1"_s);
-    QCOMPARE(calendar().ClickDate->text(), u"2026/1/7"_s);
-
-    run({u"Y2024"_s, u"M2"_s});
-    ModalScript script;
-    script.press(u"Cmd_OK"_s);
-    runAsHandler(m_main.get(), [&] { Mod1::ShowMessage(u"x"_s, 0, m_main.get(), 0); });
-    QTRY_COMPARE(m_main->activationCount(), 2);
-    QCOMPARE(shown(), u"2026/1"_s);
-    QCOMPARE(grid(), month(4, 31));
-    QCOMPARE(calendar().Cmb_Year->count(), 201);
-    QCOMPARE(calendar().Cmb_Year->itemText(200), u"2100"_s);
-    QCOMPARE(calendar().Cmb_Month->count(), 12);
-}
-
-void CalendarTest::dayClicks_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QStringList>("steps"); // after March 2026 is shown
-    QTest::addColumn<QString>("selected");
-    QTest::newRow("day 5") << 4 << QStringList() << u"2026/3/5"_s;
-    QTest::newRow("day 31") << 30 << QStringList() << u"2026/3/31"_s;
-    QTest::newRow("an empty cell") << 31 << QStringList() << u"2026/1/7"_s;
-    QTest::newRow("a typed year is not on view") << 4 << QStringList{u"y:2027"_s} << u"2026/3/5"_s;
-}
-
-void CalendarTest::dayClicks() {
-    QFETCH(int, index);
-    QFETCH(QStringList, steps);
-    QFETCH(QString, selected);
-    run(QStringList{u"Y2026"_s, u"M3"_s} + steps);
-    QTest::mouseClick(calendar().Cmd_Day[index], Qt::LeftButton);
-    QCOMPARE(calendar().ClickDate->text(), selected);
+    c.Cmd_Now->setFocus(); // leaving a box after typing is no pick either
+    QCOMPARE(c.Cmb_Year->currentText() + u'/' + c.Cmb_Month->currentText(), shown);
+    QStringList grid;
+    for (auto* day : c.Cmd_Day)
+        grid.append(day->text());
+    QCOMPARE(grid, cells);
+    QCOMPARE(c.ClickDate->text(), selected);
+    QCOMPARE(c.Cmb_Year->count(), 201); // each year and month listed once, however often rebuilt
+    QCOMPARE(c.Cmb_Year->itemText(200), u"2100"_s);
+    QCOMPARE(c.Cmb_Month->count(), 12);
 }
 
 QTEST_MAIN(CalendarTest)

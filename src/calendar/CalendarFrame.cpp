@@ -161,27 +161,24 @@ void CalendarFrame::showMonthInBoxes(int year, int month) {
     Cmb_Month->setEditText(QString::number(month));
 }
 
-bool CalendarFrame::readShownMonth(int& year, int& month) {
+std::optional<QDate> CalendarFrame::monthInBoxes() {
+    if (Cmb_Year->currentText().isEmpty() || Cmb_Month->currentText().isEmpty())
+        return std::nullopt;
     const auto y = wholeNumber(Cmb_Year->currentText());
     const auto m = wholeNumber(Cmb_Month->currentText());
     if (!y || !m || *y < 100 || *y > 9999 || *m < 1 || *m > 12) {
         showMonthInBoxes(m_year, m_month);
-        return false;
+        return std::nullopt;
     }
-    year = *y;
-    month = *m;
-    return true;
+    return QDate(*y, *m, 1);
 }
 
 void CalendarFrame::Cmb_Year_Click() {
-    if (Cmb_Year->currentText().isEmpty() || Cmb_Month->currentText().isEmpty())
+    const auto first = monthInBoxes();
+    if (!first)
         return;
-    int year = 0;
-    int month = 0;
-    if (!readShownMonth(year, month))
-        return;
-    showMonthInBoxes(year, month); // as plain numbers, so the selected date has no leading zeros
-    layOutMonth(year, month);
+    showMonthInBoxes(first->year(), first->month()); // as plain numbers, so the selected date has no leading zeros
+    layOutMonth(first->year(), first->month());
 }
 
 void CalendarFrame::Cmb_Month_Click() {
@@ -189,25 +186,15 @@ void CalendarFrame::Cmb_Month_Click() {
 }
 
 void CalendarFrame::moveMonth(int step) {
-    if (Cmb_Month->currentText().isEmpty() || Cmb_Year->currentText().isEmpty())
+    const auto first = monthInBoxes();
+    if (!first)
         return;
-    int year = 0;
-    int month = 0;
-    if (!readShownMonth(year, month))
-        return;
-    month += step;
-    if (month > 12) {
-        month = 1;
-        ++year;
-    } else if (month < 1) {
-        month = 12;
-        --year;
-    }
-    if (year < 100 || year > 9999) {
+    const QDate moved = first->addMonths(step);
+    if (moved.year() < 100 || moved.year() > 9999) {
         showMonthInBoxes(m_year, m_month);
         return;
     }
-    showMonthInBoxes(year, month);
+    showMonthInBoxes(moved.year(), moved.month());
     Cmb_Year_Click();
 }
 

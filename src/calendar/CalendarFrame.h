@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QObject>
 #include <array>
+#include <optional>
 
 class Main;
 class QComboBox;
@@ -49,9 +51,10 @@ private:
     // Lays the month out on the grid, every cell outside it empty, and remembers it as the
     // month on view.
     void layOutMonth(int year, int month);
-    // Reads the two boxes; false when a text is not a year from 100 to 9999 or a month from
-    // 1 to 12. Then the boxes show the month on view again.
-    bool readShownMonth(int& year, int& month);
+    // The first day of the month in the two boxes. None when a box is empty (nothing to do), or
+    // when a text is not a year from 100 to 9999 or a month from 1 to 12: then the boxes show
+    // the month on view again.
+    std::optional<QDate> monthInBoxes();
     void showMonthInBoxes(int year, int month);
     void moveMonth(int step);
 

@@ -162,8 +162,24 @@ qint16 SeqUser::notice(const QString& text) {
     return Mod1::ShowMessage(text, Mod1::KindNotice, this, 0);
 }
 
-qint16 SeqUser::question(const QString& text, qint16 focus) {
-    return Mod1::ShowMessage(text, Mod1::KindQuestion, this, focus);
+void SeqUser::refuse(const QString& text) {
+    notice(text);
+    Txt_UserName->setFocus();
+}
+
+bool SeqUser::refusedChoice(const QString& selected, const QString& guestRefused) {
+    const QString refusal = selected == u"Guest"_s ? guestRefused : selected.isEmpty() ? noneSelected : QString();
+    if (refusal.isEmpty())
+        return false;
+    refuse(refusal);
+    return true;
+}
+
+bool SeqUser::confirmed(const QString& question, qint16 focus) {
+    if (Mod1::ShowMessage(question, Mod1::KindQuestion, this, focus) != Mod1::AnswerNo)
+        return true;
+    Txt_UserName->setFocus();
+    return false;
 }
 
 void SeqUser::LS_Click() {
@@ -203,10 +219,8 @@ void SeqUser::Cmd_Insert_Click() {
         notice(passwordTooLong);
         return;
     }
-    if (question(u"ＤＢに［ "_s + name + u" ］さんを追加してよろしいですか？"_s, 0) == Mod1::AnswerNo) {
-        Txt_UserName->setFocus();
+    if (!confirmed(u"ＤＢに［ "_s + name + u" ］さんを追加してよろしいですか？"_s, 0))
         return;
-    }
     Mod1::Sql = u"INSERT INTO Mst_User(UserName , UserPass)"_s + u" Values('"_s + sqlText(name) + u"'"_s + u" , '"_s +
                 sqlText(Txt_NewPass->text()) + u"')"_s;
     Mod1::Db->execute(Mod1::Sql);
@@ -218,26 +232,12 @@ void SeqUser::Cmd_Insert_Click() {
 
 void SeqUser::Cmd_Update_Click() {
     const QString selected = selectedEntry();
-    if (selected != Txt_UserName->text()) {
-        notice(u"ユーザー名の更新はできません。"_s + u"\r"_s + u"一度削除してから登録しなおしてください。"_s);
-        Txt_UserName->setFocus();
+    if (selected != Txt_UserName->text())
+        return refuse(u"ユーザー名の更新はできません。"_s + u"\r"_s + u"一度削除してから登録しなおしてください。"_s);
+    if (refusedChoice(selected, u"Guest は修正できません。"_s))
         return;
-    }
-    if (selected == u"Guest"_s) {
-        notice(u"Guest は修正できません。"_s);
-        Txt_UserName->setFocus();
-        return;
-    }
-    if (selected.isEmpty()) {
-        notice(noneSelected);
-        Txt_UserName->setFocus();
-        return;
-    }
-    if (!currentPasswordFits()) {
-        notice(wrongPassword);
-        Txt_UserName->setFocus();
-        return;
-    }
+    if (!currentPasswordFits())
+        return refuse(wrongPassword);
     if (Txt_NewPass->text() != Txt_NewPass2->text()) {
         notice(u"新パスワードの確認がとれません。"_s);
         Txt_NewPass2->clear();
@@ -248,10 +248,8 @@ void SeqUser::Cmd_Update_Click() {
         notice(passwordTooLong);
         return;
     }
-    if (question(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, 0) == Mod1::AnswerNo) {
-        Txt_UserName->setFocus();
+    if (!confirmed(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, 0))
         return;
-    }
     Mod1::Sql = u"UPDATE Mst_User"_s + u" SET UserPass = '"_s + sqlText(Txt_NewPass->text()) + u"'"_s +
                 u" Where UserName = '"_s + sqlText(Txt_UserName->text()) + u"'"_s;
     Mod1::Db->execute(Mod1::Sql);
@@ -262,27 +260,14 @@ void SeqUser::Cmd_Update_Click() {
 
 void SeqUser::Cmd_Delete_Click() {
     const QString selected = selectedEntry();
-    if (!currentPasswordFits()) {
-        notice(wrongPassword);
-        Txt_UserName->setFocus();
+    if (!currentPasswordFits())
+        return refuse(wrongPassword);
+    if (refusedChoice(selected, u"Guest は削除できません。"_s))
         return;
-    }
-    if (selected == u"Guest"_s) {
-        notice(u"Guest は削除できません。"_s);
-        Txt_UserName->setFocus();
+    if (!confirmed(u"ユーザー ［ "_s + selected + u" ］さんを削除してよろしいですか？"_s + u"\r"_s +
+                       u"削除すると日記も削除されます。"_s,
+                   1))
         return;
-    }
-    if (selected.isEmpty()) {
-        notice(noneSelected);
-        Txt_UserName->setFocus();
-        return;
-    }
-    if (question(u"ユーザー ［ "_s + selected + u" ］さんを削除してよろしいですか？"_s + u"\r"_s +
-                     u"削除すると日記も削除されます。"_s,
-                 1) == Mod1::AnswerNo) {
-        Txt_UserName->setFocus();
-        return;
-    }
     // The user and the user's diary go together or not at all.
     {
         platform::Transaction both(*Mod1::Db);

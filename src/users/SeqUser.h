@@ -58,7 +58,12 @@ private:
     // password must be the one read for that user.
     bool currentPasswordFits() const;
     qint16 notice(const QString& text);
-    qint16 question(const QString& text, qint16 focus);
+    // A notice, then the focus back on the name box.
+    void refuse(const QString& text);
+    // Refuses Guest (with `guestRefused`) and an empty choice; true when it did.
+    bool refusedChoice(const QString& selected, const QString& guestRefused);
+    // Asks; on No the focus goes back to the name box and false is returned.
+    bool confirmed(const QString& question, qint16 focus);
 
     std::optional<QString> m_storedPasswordOf; // the entry whose password Lab_OldPass holds
 };
