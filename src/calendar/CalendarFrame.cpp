@@ -77,7 +77,7 @@ CalendarFrame::CalendarFrame(Main& main) : QObject(&main), m_main(main) {
     Cmd_R = pictureButton(u"Cmd_R", arrowPicture(Qt::LeftArrow, arrowColor), 630);
     Cmd_F = pictureButton(u"Cmd_F", arrowPicture(Qt::RightArrow, arrowColor), 900);
 
-    const auto monthBox = [this, frame](const char16_t* name, double left, double width) {
+    const auto monthBox = [frame](const char16_t* name, double left, double width) {
         auto* box = new QComboBox(frame);
         box->setObjectName(QString::fromUtf16(name));
         box->setMaxVisibleItems(12);
