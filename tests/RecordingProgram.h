@@ -1,40 +1,40 @@
 #pragma once
 
-// A small, harmless program for the tests that start programs: a shell script that writes
-// the arguments it was given, one to a line, to a file beside itself.
+// Files for the tests that start programs, above all a harmless program of the test's own: a
+// shell script that writes the arguments it was given, one to a line, to a file beside itself.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
+// Writes a file and the folders above it; an executable file is a program to the platform.
+inline void writeFile(const QString& path, const QByteArray& content = {}, bool executable = false) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write a test file");
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
 class RecordingProgram {
 public:
     explicit RecordingProgram(const QString& path) : m_path(path) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile script(path);
-        if (!script.open(QIODevice::WriteOnly))
-            qFatal("cannot write the test program");
-        script.write("#!/bin/sh\n"
-                     "out=\"$0.args\"\n"
-                     ": > \"$out.part\"\n"
-                     "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$out.part\"; done\n"
-                     "mv \"$out.part\" \"$out\"\n");
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+        writeFile(path,
+                  "#!/bin/sh\nout=\"$0.args\"\n: > \"$out.part\"\n"
+                  "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$out.part\"; done\nmv \"$out.part\" \"$out\"\n",
+                  true);
     }
 
     const QString& path() const { return m_path; }
-    bool ran() const { return QFile::exists(record()); }
+    bool ran() const { return QFile::exists(m_path + QStringLiteral(".args")); }
     QStringList arguments() const {
-        QFile file(record());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QFile record(m_path + QStringLiteral(".args"));
+        return record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                                : QStringList();
     }
-    void forget() const { QFile::remove(record()); }
 
 private:
-    QString record() const { return m_path + QStringLiteral(".args"); }
-
     QString m_path;
 };

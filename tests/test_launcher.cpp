@@ -1,5 +1,5 @@
-// The launcher slots of the main window: starting a slot's program, the popup menu that
-// clears a slot, the slot under the pointer, and the five system-tool pictures.
+// The launcher: starting a slot's program, the popup menu of the slot under the pointer, the
+// settings window that fills a slot, and the system-tool pictures.
 #include "Drive.h"
 #include "Fixture.h"
 #include "ModalScript.h"
@@ -7,51 +7,70 @@
 #include "core/Main.h"
 #include "core/Mod1.h"
 #include "launcher/LauncherFrame.h"
+#include "launcher/SetPath.h"
 #include "platform/Controls3D.h"
 #include "platform/Desktop.h"
+#include "platform/DriveList.h"
+#include "platform/FileList.h"
+#include "platform/FolderList.h"
 #include "platform/SystemFolder.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void saveSlot(int slot, const QString& name, const QString& file, const QString& options) {
-    ProgramFolder::saveSetting(u"LN%1"_s.arg(slot), name);
-    ProgramFolder::saveSetting(u"LF%1"_s.arg(slot), file);
-    ProgramFolder::saveSetting(u"LO%1"_s.arg(slot), options);
+const QStringList prefixes{u"LN"_s, u"LF"_s, u"LO"_s};
+
+void saveSlot(int slot, const QStringList& values) {
+    for (int i = 0; i < 3; ++i)
+        ProgramFolder::saveSetting(prefixes[i] + QString::number(slot), values[i]);
 }
 
+// The name, file and options of a slot; "(none)" for a key that was never written.
 QStringList slotSettings(int slot) {
     QStringList values;
-    for (const auto& prefix : {u"LN"_s, u"LF"_s, u"LO"_s}) {
+    for (const QString& prefix : prefixes) {
         const QString key = prefix + QString::number(slot);
         values.append(ProgramFolder::settingExists(key) ? ProgramFolder::setting(key) : u"(none)"_s);
     }
     return values;
 }
 
-// Points at a slot's button and presses the right button there, as a person does.
-void pointAt(QWidget* button) {
-    QTest::mouseMove(button, QPoint(1, 1)); // a move to where the pointer already is tells nothing
-    QTest::mouseMove(button);
+// A fresh program folder with the files to start and to choose from, in one folder: a
+// program, an empty one with "*" in its name, one whose interpreter is missing, and a document.
+struct Files {
+    Files() : dir(folder.path() + u"/bin dir"_s), program(dir + u"/記録 する"_s) {
+        writeFile(dir + u"/a*b"_s, {}, true);
+        writeFile(dir + u"/broken"_s, "#!/no/such/interpreter\n", true);
+        writeFile(dir + u"/notes.txt"_s);
+    }
+    ProgramFolder folder;
+    QString dir;
+    RecordingProgram program;
+};
+
+QStringList listed(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
 }
 
-void rightClickSlot(LauncherFrame& launcher, int slot) {
-    pointAt(launcher.Cmd_LN[slot]);
-    QTest::mousePress(launcher.Cmd_LN[slot], Qt::RightButton);
-    QTest::mouseRelease(launcher.Cmd_LN[slot], Qt::RightButton);
-}
-
-void chooseMenuItem(QMenu* menu, QAction* item) {
-    QTRY_VERIFY(menu->isVisible());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-}
-
-void waitAMoment() {
-    QTest::qWait(300);
+// Clicks an entry of a list; a double click opens a folder.
+void clickEntry(QListWidget* list, const QString& text, bool twice = false) {
+    const auto items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!items.isEmpty(), qPrintable(text));
+    list->scrollToItem(items.first());
+    const QPoint at = list->visualItemRect(items.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -60,207 +79,262 @@ class LauncherTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void slotStartsItsProgram_data();
-    void slotStartsItsProgram();
-    void slotThatCannotStart_data();
-    void slotThatCannotStart();
-    void clearingASlot_data();
-    void clearingASlot();
-    void linkSlotFollowsThePointer();
-    void toolPictures_data();
+    void initTestCase() { platform::setUpDesktop(); }
+    void clickingASlot_data();
+    void clickingASlot();
+    void popupMenu_data();
+    void popupMenu();
+    void settingASlot_data();
+    void settingASlot();
+    void reopeningASlot_data();
+    void reopeningASlot();
     void toolPictures();
 };
 
-void LauncherTest::initTestCase() {
-    platform::setUpDesktop();
-}
-
-void LauncherTest::slotStartsItsProgram_data() {
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no options") << u""_s << QStringList{};
-    QTest::newRow("options") << u"  -a \"ふたつの 言葉\" "_s << QStringList{u"-a"_s, u"ふたつの 言葉"_s};
-}
-
-void LauncherTest::slotStartsItsProgram() {
-    QFETCH(QString, options);
-    QFETCH(QStringList, arguments);
-    ProgramFolder folder;
-    RecordingProgram program(folder.path() + u"/my programs/記録 する"_s);
-    saveSlot(3, u"記録"_s, program.path(), options);
-    Main main;
-    startMain(main);
-
-    ModalScript script; // no window may open
-    QTest::mouseClick(main.launcher().Cmd_LN[3], Qt::LeftButton);
-    QTRY_VERIFY(program.ran());
-    QCOMPARE(program.arguments(), arguments);
-    settle();
-    QVERIFY2(script.finished(), qPrintable(script.report()));
-}
-
-void LauncherTest::slotThatCannotStart_data() {
+void LauncherTest::clickingASlot_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("file"); // %1 is the program folder
-    QTest::addColumn<bool>("notice");
-    QTest::newRow("empty name, file set") << u""_s << u"%1/program"_s << false;
-    QTest::newRow("name, empty file") << u"名前"_s << u""_s << true;
-    QTest::newRow("name, missing file") << u"名前"_s << u"%1/gone"_s << true;
-    QTest::newRow("name, a document") << u"名前"_s << u"%1/notes.txt"_s << true;
+    QTest::addColumn<QString>("file"); // %1 is the folder of files
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<bool>("starts"); // a named slot that does not start gives the notice
+    QTest::addColumn<QStringList>("arguments");
+    const QString program = u"%1/記録 する"_s;
+    QTest::newRow("no options") << u"記録"_s << program << u""_s << true << QStringList{};
+    QTest::newRow("options") << u"記録"_s << program << u"-a \"ふたつの 言葉\""_s << true
+                             << QStringList{u"-a"_s, u"ふたつの 言葉"_s};
+    QTest::newRow("options, blanks kept") << u"記録"_s << program << u"  -q "_s << true << QStringList{u"-q"_s};
+    QTest::newRow("empty name, file set") << u""_s << program << u"-x"_s << false << QStringList{};
+    QTest::newRow("empty file") << u"名前"_s << u""_s << u"-x"_s << false << QStringList{};
+    QTest::newRow("missing file") << u"名前"_s << u"%1/gone"_s << u""_s << false << QStringList{};
+    QTest::newRow("a document") << u"名前"_s << u"%1/notes.txt"_s << u""_s << false << QStringList{};
+    QTest::newRow("cannot run") << u"名前"_s << u"%1/broken"_s << u""_s << false << QStringList{};
 }
 
-void LauncherTest::slotThatCannotStart() {
+void LauncherTest::clickingASlot() {
     QFETCH(QString, name);
     QFETCH(QString, file);
-    QFETCH(bool, notice);
-    ProgramFolder folder;
-    RecordingProgram program(folder.path() + u"/program"_s);
-    QFile document(folder.path() + u"/notes.txt"_s);
-    QVERIFY(document.open(QIODevice::WriteOnly));
-    document.close();
-    saveSlot(0, name, file.replace(u"%1"_s, folder.path()), u"-x"_s);
-    const QStringList before = slotSettings(0);
+    QFETCH(QString, options);
+    QFETCH(bool, starts);
+    QFETCH(QStringList, arguments);
+    const Files files;
+    saveSlot(3, {name, file.replace(u"%1"_s, files.dir), options});
     Main main;
     startMain(main);
 
     ModalScript script;
+    const bool notice = !starts && !name.isEmpty();
     if (notice)
         script.press(u"Cmd_OK"_s);
-    QTest::mouseClick(main.launcher().Cmd_LN[0], Qt::LeftButton);
-    waitAMoment();
+    QTest::mouseClick(main.launcher().Cmd_LN[3], Qt::LeftButton);
+    if (starts)
+        QTRY_VERIFY(files.program.ran());
+    QTest::qWait(300);
+    QCOMPARE(files.program.ran(), starts);
+    QCOMPARE(files.program.arguments(), arguments);
     QVERIFY2(script.finished(), qPrintable(script.report()));
+    QCOMPARE(script.messages().size(), notice ? 1 : 0);
     if (notice) {
-        QCOMPARE(script.messages().size(), 1);
         QCOMPARE(script.messages()[0].text, u"指定されたファイルがみつかりません"_s);
         QCOMPARE(script.messages()[0].kind, 0);
     }
-    QVERIFY(!program.ran());
-    QCOMPARE(slotSettings(0), before);
+    QCOMPARE(slotSettings(3), (QStringList{name, file, options}));
 }
 
-void LauncherTest::clearingASlot_data() {
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("Yes") << u"Cmd_Yes"_s;
-    QTest::newRow("No") << u"Cmd_No"_s;
+void LauncherTest::popupMenu_data() {
+    QTest::addColumn<QString>("item");   // chosen from the menu of slot 2; empty: a click on the frame first
+    QTest::addColumn<QString>("answer"); // to the question; empty: none is asked
+    QTest::newRow("clear, Yes") << u"Lnk_DEL"_s << u"Cmd_Yes"_s;
+    QTest::newRow("clear, No") << u"Lnk_DEL"_s << u"Cmd_No"_s;
+    QTest::newRow("change") << u"Lnk_Rem"_s << u""_s;
+    QTest::newRow("no slot") << u""_s << u""_s;
 }
 
-void LauncherTest::clearingASlot() {
+// The menu acts on the slot under the pointer: "対象ファイル削除" clears it on consent,
+// "対象ファイル修正" opens the settings window for it. After a click on the frame there is no
+// slot (99), and neither item does anything.
+void LauncherTest::popupMenu() {
+    QFETCH(QString, item);
     QFETCH(QString, answer);
-    ProgramFolder folder;
-    RecordingProgram program(folder.path() + u"/editor"_s);
-    saveSlot(2, u"エディタ"_s, program.path(), u""_s);
-    Main main;
-    startMain(main);
-    LauncherFrame& launcher = main.launcher();
-    QCOMPARE(launcher.Lab_L[2]->caption(), u"エディタ"_s);
-    QCOMPARE(launcher.Lnk_DEL->text(), u"対象ファイル削除"_s);
-
-    ModalScript script;
-    script.press(answer);
-    rightClickSlot(launcher, 2);
-    QCOMPARE(Mod1::LinkSlot, qint16(2));
-    chooseMenuItem(launcher.Link, launcher.Lnk_DEL);
-    QTRY_VERIFY2(script.finished(), qPrintable(script.report()));
-    QCOMPARE(script.messages()[0].text, u"エディタ を削除してもよろしいですか？"_s);
-    QCOMPARE(script.messages()[0].kind, 1);
-    QCOMPARE(script.messages()[0].focus, u"Cmd_No"_s);
-
-    const bool cleared = answer == u"Cmd_Yes"_s;
-    QCOMPARE(slotSettings(2),
-             cleared ? (QStringList{u""_s, u""_s, u""_s}) : (QStringList{u"エディタ"_s, program.path(), u""_s}));
-    QCOMPARE(launcher.Lab_L[2]->caption(), cleared ? u""_s : u"エディタ"_s);
-
-    // The program file itself stays; a click starts it only while the slot is set.
-    QVERIFY(QFile::exists(program.path()));
-    QTest::mouseClick(launcher.Cmd_LN[2], Qt::LeftButton);
-    if (cleared) {
-        waitAMoment();
-        QVERIFY(!program.ran());
-    } else {
-        QTRY_VERIFY(program.ran());
-    }
-
-    // Clearing an empty slot asks nothing.
-    ModalScript quiet;
-    runAsHandler(&main, [] { Mod1::DeleteLauncher(5); });
-    QVERIFY2(quiet.finished(), qPrintable(quiet.report()));
-}
-
-void LauncherTest::linkSlotFollowsThePointer() {
-    ProgramFolder folder;
-    saveSlot(4, u"四"_s, u"/bin/true"_s, u""_s);
+    const Files files;
+    saveSlot(2, {u"エディタ"_s, files.program.path(), u""_s});
     ProgramFolder::saveSetting(u"LN99"_s, u"どこにもない"_s); // left by hand in the store
     Main main;
     startMain(main);
     LauncherFrame& launcher = main.launcher();
-
-    pointAt(launcher.Cmd_LN[4]);
-    QCOMPARE(Mod1::LinkSlot, qint16(4));
-    pointAt(launcher.Cmd_LN[7]);
-    QCOMPARE(Mod1::LinkSlot, qint16(7));
-    QTest::mousePress(launcher.Cmd_LN[7], Qt::LeftButton);
-    QTest::mouseRelease(launcher.Cmd_LN[7], Qt::LeftButton);
-    QVERIFY(!launcher.Link->isVisible()); // only the right button shows the menu
-
-    QTest::mouseClick(main.SSFrame2, Qt::LeftButton, {}, QPoint(main.SSFrame2->width() - 3, 30));
-    QCOMPARE(Mod1::LinkSlot, qint16(99));
-
-    // With no slot, neither item does anything.
     ModalScript script;
-    launcher.Lnk_DEL->trigger();
-    launcher.Lnk_Rem->trigger();
-    settle();
-    QVERIFY2(script.finished(), qPrintable(script.report()));
+    if (item.isEmpty()) {
+        QTest::mouseClick(main.SSFrame2, Qt::LeftButton, {}, QPoint(main.SSFrame2->width() - 3, 30));
+        QCOMPARE(Mod1::LinkSlot, qint16(99));
+        launcher.Lnk_DEL->trigger();
+        launcher.Lnk_Rem->trigger();
+    } else {
+        if (answer.isEmpty())
+            script.then(u"SetPath"_s, [](QDialog& window) { window.close(); });
+        else
+            script.press(answer);
+        QTest::mouseMove(launcher.Cmd_LN[2], QPoint(1, 1)); // a move to where the pointer is tells nothing
+        QTest::mouseMove(launcher.Cmd_LN[2]);
+        QTest::mouseClick(launcher.Cmd_LN[2], Qt::RightButton);
+        QTRY_VERIFY(launcher.Link->isVisible());
+        const QRect place = launcher.Link->actionGeometry(launcher.Link->findChild<QAction*>(item));
+        QTest::mouseClick(launcher.Link, Qt::LeftButton, {}, place.center());
+    }
+    QTRY_VERIFY2(script.finished(), qPrintable(script.report()));
+    QCOMPARE(Mod1::EditSlot, qint16(item == u"Lnk_Rem"_s ? 2 : 0));
+    if (!answer.isEmpty()) {
+        QCOMPARE(script.messages()[0].text, u"エディタ を削除してもよろしいですか？"_s);
+        QCOMPARE(script.messages()[0].kind, 1);
+        QCOMPARE(script.messages()[0].focus, u"Cmd_No"_s);
+    }
+    const bool cleared = answer == u"Cmd_Yes"_s;
+    QCOMPARE(slotSettings(2), cleared ? QStringList(3) : (QStringList{u"エディタ"_s, files.program.path(), u""_s}));
+    QCOMPARE(launcher.Lab_L[2]->caption(), cleared ? u""_s : u"エディタ"_s);
     QCOMPARE(ProgramFolder::setting(u"LN99"_s), u"どこにもない"_s);
-    QCOMPARE(Mod1::EditSlot, qint16(0));
+    QVERIFY(QFile::exists(files.program.path())); // only the settings go, never the file
 }
 
-void LauncherTest::toolPictures_data() {
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<int>("tool");
+void LauncherTest::settingASlot_data() {
+    QTest::addColumn<QString>("file"); // chosen in the folder of files; empty: none
     QTest::addColumn<QString>("name");
-    QTest::newRow("PicExp") << u"PicExp"_s << int(platform::SystemTool::FileManager) << u"ファイルマネージャー"_s;
-    QTest::newRow("PicNote") << u"PicNote"_s << int(platform::SystemTool::TextEditor) << u"テキストエディター"_s;
-    QTest::newRow("PicCalc") << u"PicCalc"_s << int(platform::SystemTool::Calculator) << u"電卓"_s;
-    QTest::newRow("PicDef") << u"PicDef"_s << int(platform::SystemTool::DiskUsage) << u"ディスク使用量"_s;
-    QTest::newRow("PicScan") << u"PicScan"_s << int(platform::SystemTool::DiskCheck) << u"ディスクの検査"_s;
+    QTest::addColumn<QString>("button"); // the answer to the one message window
+    QTest::addColumn<QString>("message");
+    const QString noFile = u"起動ファイルが選択されていません。"_s,
+                  wildcard = u"ワイルドカード（＊）は使用できません。"_s,
+                  noName = u"ファイル名称が選択されていません。"_s, question = u"設定してよろしいですか？"_s;
+    QTest::newRow("at once") << u""_s << u""_s << u"Cmd_OK"_s << noFile;
+    QTest::newRow("no file") << u""_s << u"記録"_s << u"Cmd_OK"_s << noFile;
+    QTest::newRow("wildcard") << u"a*b"_s << u"記録"_s << u"Cmd_OK"_s << wildcard;
+    QTest::newRow("wildcard before name") << u"a*b"_s << u""_s << u"Cmd_OK"_s << wildcard;
+    QTest::newRow("no name") << u"記録 する"_s << u""_s << u"Cmd_OK"_s << noName;
+    QTest::newRow("blank name") << u"記録 する"_s << u"   "_s << u"Cmd_OK"_s << noName;
+    QTest::newRow("No") << u"記録 する"_s << u" 記録帳 "_s << u"Cmd_No"_s << question;
+    QTest::newRow("Yes") << u"記録 する"_s << u" 記録帳 "_s << u"Cmd_Yes"_s << question;
 }
 
-// Each picture starts the desktop program standing in for its tool; a tool this desktop
-// lacks is named in a notice.
-void LauncherTest::toolPictures() {
-    QFETCH(QString, picture);
-    QFETCH(int, tool);
+// The settings window of a slot without a file opens empty, on the current folder. A person
+// opens a folder, looks at every file and back at the programs, chooses one, names it and
+// presses "セット": a refusal or the answer No keeps the window open and stores nothing.
+void LauncherTest::settingASlot() {
+    QFETCH(QString, file);
     QFETCH(QString, name);
-    ProgramFolder folder;
-    RecordingProgram standIn(folder.path() + u"/stand in"_s);
-    const auto which = platform::SystemTool(tool);
-    const QStringList before = platform::systemToolCandidates(which);
-    platform::setSystemToolCandidates(which, {standIn.path()});
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    const Files files;
+    const QStringList before{u"前の名前"_s, u""_s, u"前"_s};
+    saveSlot(6, before);
     Main main;
     startMain(main);
-    auto* pictureBox = main.findChild<platform::PictureBox*>(picture);
-    QVERIFY(pictureBox);
+    Mod1::EditSlot = 6;
+    SetPath w;
+    w.show();
+    QCOMPARE(w.Di->path(), QDir::currentPath());
+    QCOMPARE(w.Dr->drive(), platform::DriveList::driveOf(QDir::currentPath()));
+    QCOMPARE(w.FL->pattern(), u"*.exe"_s);
+    QCOMPARE(w.Txt_LN->text() + w.Txt_Op->text() + w.Lab_LN->caption() + w.Lab_LF->caption(), QString());
+    if (!file.isEmpty()) {
+        w.Di->setPath(files.folder.path());
+        clickEntry(w.Di, u"bin dir"_s, true);
+        const QStringList programs{u"a*b"_s, u"broken"_s, u"記録 する"_s};
+        QCOMPARE(listed(w.FL), programs);
+        QTest::keyClick(w.Cmb_Pattern, Qt::Key_Down);
+        QCOMPARE(listed(w.FL), (QStringList{u"a*b"_s, u"broken"_s, u"notes.txt"_s, u"記録 する"_s}));
+        QTest::keyClick(w.Cmb_Pattern, Qt::Key_Up);
+        QCOMPARE(listed(w.FL), programs);
+        clickEntry(w.FL, file);
+    }
+    QCOMPARE(w.Lab_LF->caption(), file.isEmpty() ? QString() : files.dir + u'/' + file);
+    typeText(w.Txt_LN, name);
+    QCOMPARE(w.Lab_LN->caption(), name);
+    typeText(w.Txt_Op, u"-v  \"二 語\""_s);
 
     ModalScript script;
-    Mod1::Ret.clear();
-    QTest::mouseClick(pictureBox, Qt::LeftButton);
-    QTRY_VERIFY(standIn.ran());
-    QCOMPARE(standIn.arguments(), QStringList{});
-    QVERIFY2(Mod1::Ret.toLongLong() > 0, qPrintable(Mod1::Ret)); // the process number
+    script.press(button);
+    QTest::mouseClick(w.Cmd_Set, Qt::LeftButton);
+    QVERIFY2(script.finished(), qPrintable(script.report()));
+    QCOMPARE(script.messages().size(), 1);
+    QCOMPARE(script.messages()[0].text, message);
+    QCOMPARE(script.messages()[0].kind, button == u"Cmd_OK"_s ? 0 : 1);
+    QCOMPARE(script.messages()[0].focus, button == u"Cmd_OK"_s ? u"Cmd_OK"_s : u"Cmd_Yes"_s);
+    const bool stored = button == u"Cmd_Yes"_s;
+    QCOMPARE(w.isVisible(), !stored);
+    const QStringList after{name, files.dir + u'/' + file, u"-v  \"二 語\""_s}; // blanks stay
+    QCOMPARE(slotSettings(6), stored ? after : before);
+    QCOMPARE(main.launcher().Lab_L[6]->caption(), stored ? name : before[0]);
+}
 
-    standIn.forget();
-    QTest::mouseClick(pictureBox, Qt::LeftButton); // again: nothing checks it is running
-    QTRY_VERIFY(standIn.ran());
+void LauncherTest::reopeningASlot_data() {
+    QTest::addColumn<QString>("stored"); // %1 is the folder of files
+    QTest::addColumn<QString>("folder"); // the folder the lists open on; empty: the current one
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("as listed") << u"%1/記録 する"_s << u"%1"_s << u"記録 する"_s;
+    QTest::newRow("other letter case") << u"%1/A*B"_s << u"%1"_s << u"a*b"_s;
+    QTest::newRow("blanks after the name") << u"%1/記録 する  "_s << u"%1"_s << u"記録 する"_s;
+    QTest::newRow("file gone") << u"%1/消えた"_s << u"%1"_s << u""_s;
+    QTest::newRow("not a program") << u"%1/notes.txt"_s << u"%1"_s << u""_s;
+    QTest::newRow("folder gone") << u"%1/消えた/記録 する"_s << u""_s << u""_s;
+    QTest::newRow("no folder") << u"記録 する"_s << u""_s << u""_s;
+    // The root folder ends in "/" already, so a file there is stored with two of them.
+    const QString root = QDir::rootPath();
+    const auto inRoot = QDir(root).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const auto program = std::find_if(inRoot.begin(), inRoot.end(), [](const auto& f) { return f.isExecutable(); });
+    if (program != inRoot.end())
+        QTest::newRow("in the root folder") << root + u'/' + program->fileName() << root << program->fileName();
+    else if (!inRoot.isEmpty())
+        QTest::newRow("in the root folder, not a program") << root + u'/' + inRoot.first().fileName() << root << u""_s;
+}
 
-    platform::setSystemToolCandidates(which, {u"no-such-program-here"_s});
+// The settings window opens on the folder of the stored file and selects the file.
+void LauncherTest::reopeningASlot() {
+    QFETCH(QString, stored);
+    QFETCH(QString, folder);
+    QFETCH(QString, selected);
+    const Files files;
+    stored.replace(u"%1"_s, files.dir);
+    folder = folder.isEmpty() ? QDir::currentPath() : folder.replace(u"%1"_s, files.dir);
+    saveSlot(6, {u"記録"_s, stored, u" -q"_s});
+    Mod1::EditSlot = 6;
+    SetPath w;
+    w.show();
+    QCOMPARE(w.Di->path(), folder);
+    QCOMPARE(w.Dr->drive(), platform::DriveList::driveOf(folder));
+    QCOMPARE(w.FL->fileName(), selected);
+    QCOMPARE(w.Lab_LF->caption(), selected.isEmpty() ? QString() : folder + u'/' + selected);
+    QCOMPARE(QStringList({w.Txt_LN->text(), w.Lab_LN->caption(), w.Txt_Op->text()}),
+             (QStringList{u"記録"_s, u"記録"_s, u" -q"_s}));
+}
+
+// Each picture starts the program that stands in for its tool, and a tool this desktop lacks
+// is named in a notice. Every tool has a stand-in of the test's own, so no tool of the desktop
+// is ever started.
+void LauncherTest::toolPictures() {
+    using platform::SystemTool;
+    ProgramFolder folder;
+    const SystemTool tools[]{SystemTool::FileManager, SystemTool::TextEditor, SystemTool::Calculator,
+                             SystemTool::DiskUsage, SystemTool::DiskCheck};
+    std::vector<RecordingProgram> standIns;
+    QList<QStringList> before;
+    for (const SystemTool tool : tools) {
+        standIns.emplace_back(folder.path() + u"/tool %1"_s.arg(int(tool)));
+        before.append(platform::systemToolCandidates(tool));
+        platform::setSystemToolCandidates(tool, {standIns.back().path()});
+    }
+    const auto restore = qScopeGuard([&] {
+        for (const SystemTool tool : tools)
+            platform::setSystemToolCandidates(tool, before[int(tool)]);
+    });
+    Main main;
+    startMain(main);
+    LauncherFrame& l = main.launcher();
+    platform::PictureBox* const pictures[]{l.PicExp, l.PicNote, l.PicCalc, l.PicDef, l.PicScan};
+    ModalScript script;
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(pictures[i], Qt::LeftButton);
+        QTRY_VERIFY2(standIns[i].ran(), qPrintable(pictures[i]->objectName()));
+    }
+    platform::setSystemToolCandidates(SystemTool::Calculator, {u"no-such-program-here"_s});
     script.press(u"Cmd_OK"_s);
-    QTest::mouseClick(pictureBox, Qt::LeftButton);
+    QTest::mouseClick(l.PicCalc, Qt::LeftButton);
     QTRY_VERIFY2(script.finished(), qPrintable(script.report()));
-    QCOMPARE(script.messages()[0].text, name + u"のプログラムが見つかりません。"_s);
-    QCOMPARE(script.messages()[0].kind, 0);
-    platform::setSystemToolCandidates(which, before);
+    QCOMPARE(script.messages()[0].text, u"電卓のプログラムが見つかりません。"_s);
 }
 
 QTEST_MAIN(LauncherTest)

@@ -70,22 +70,26 @@ std::optional<QString> ClockPart::formatTwoDigits(const QString& text) {
 void ClockPart::Timer1_Timer() {
     const QDateTime moment = platform::now();
     Lab_Time->setCaption(moment.toString(clockFormat));
-    const QString time = moment.toString(u"HH:mm"_s);
+    const QTime time = moment.time();
 
-    if (moment.toString(u"ss"_s) == u"00"_s) {
+    if (time.second() == 0) {
         const auto hour = formatTwoDigits(Txt_A_1->text());
         const auto minute = formatTwoDigits(Txt_A_2->text());
-        if (hour && minute && *hour + u':' + *minute == time)
+        if (hour && minute && *hour + u':' + *minute == moment.toString(u"HH:mm"_s))
             Mod1::Ret = Mod1::PlayWave(Mod1::WinDir + u"/THEMIC~1.WAV"_s) ? u"True"_s : u"False"_s;
     }
 
-    // The night window of the flat-rate tariff runs from 23:01 to 07:59.
-    if (time > u"23:00"_s || time < u"08:00"_s) {
-        m_main.TLH->setForeColor(QColor(255, 0, 0));
-        m_main.TLH->setCaption(u"テレホーダイ"_s);
-    } else {
-        m_main.TLH->setForeColor(QPalette::ButtonText);
-        m_main.TLH->setCaption(u"Ｎｏｔテレホーダイ"_s);
+    // The night window of the flat-rate tariff runs from 23:01 to 07:59, minute by minute.
+    // Only this tick writes TLH, so an unchanged caption means an unchanged colour; writing
+    // the colour again would rebuild the panel's palette every second for nothing.
+    const bool night = time >= QTime(23, 1) || time < QTime(8, 0);
+    const QString caption = night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s;
+    if (m_main.TLH->caption() != caption) {
+        if (night)
+            m_main.TLH->setForeColor(QColor(255, 0, 0));
+        else
+            m_main.TLH->setForeColor(QPalette::ButtonText);
+        m_main.TLH->setCaption(caption);
     }
 }
 

@@ -24,10 +24,6 @@ bool isSlot(int slot) {
     return slot >= 0 && slot <= 7;
 }
 
-QString slotKey(const char16_t* prefix, int slot) {
-    return QString::fromUtf16(prefix) + QString::number(slot);
-}
-
 } // namespace
 
 LauncherFrame::LauncherFrame(Main& main) : QObject(&main), m_main(main) {
@@ -95,10 +91,10 @@ bool LauncherFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LauncherFrame::Cmd_LN_Click(int Index) {
-    if (!isSlot(Index) || core::setting(slotKey(u"LN", Index)).isEmpty())
+    if (!isSlot(Index) || core::setting(launcherKey(u"LN", Index)).isEmpty())
         return;
-    const QString file = core::setting(slotKey(u"LF", Index));
-    const QString options = core::setting(slotKey(u"LO", Index));
+    const QString file = core::setting(launcherKey(u"LF", Index));
+    const QString options = core::setting(launcherKey(u"LO", Index));
     if (!platform::startCommandLine(file + u' ' + options).started())
         Mod1::ShowMessage(u"指定されたファイルがみつかりません"_s, Mod1::KindNotice, &m_main, 0);
 }
@@ -161,18 +157,28 @@ void LauncherFrame::startTool(const QString& fileName, platform::SystemTool tool
     Mod1::ShowMessage(text, Mod1::KindNotice, &m_main, 0);
 }
 
+QString launcherKey(QStringView prefix, int slot) {
+    return prefix.toString() + QString::number(slot);
+}
+
+void saveLauncherSlot(int slot, const QString& name, const QString& file, const QString& options) {
+    core::saveSetting(launcherKey(u"LN", slot), name);
+    core::saveSetting(launcherKey(u"LF", slot), file);
+    core::saveSetting(launcherKey(u"LO", slot), options);
+}
+
 namespace Mod1 {
 
 void InitLauncher() {
     LauncherFrame& launcher = Main::form()->launcher();
     for (int i = 0; i < 8; ++i)
-        launcher.Lab_L[i]->setCaption(core::setting(slotKey(u"LN", i)));
+        launcher.Lab_L[i]->setCaption(core::setting(launcherKey(u"LN", i)));
 }
 
 void DeleteLauncher(qint16 slot) {
     if (!isSlot(slot))
         return;
-    const QString name = core::setting(slotKey(u"LN", slot));
+    const QString name = core::setting(launcherKey(u"LN", slot));
     if (name.isEmpty())
         return;
     Main* main = Main::form();
@@ -183,9 +189,7 @@ void DeleteLauncher(qint16 slot) {
 }
 
 void ClearLauncherKeys(qint16 slot) {
-    core::saveSetting(slotKey(u"LN", slot), QString());
-    core::saveSetting(slotKey(u"LF", slot), QString());
-    core::saveSetting(slotKey(u"LO", slot), QString());
+    saveLauncherSlot(slot, QString(), QString(), QString());
 }
 
 } // namespace Mod1

@@ -59,6 +59,12 @@ private:
     Main& m_main;
 };
 
+// The settings key of one value of a launcher slot: the prefix "LN", "LF" or "LO" and the
+// slot number.
+QString launcherKey(QStringView prefix, int slot);
+// Stores a launcher slot's name, file and options, in that order.
+void saveLauncherSlot(int slot, const QString& name, const QString& file, const QString& options);
+
 namespace Mod1 {
 
 // Shows the saved name of each launcher slot in its panel.

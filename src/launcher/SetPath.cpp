@@ -33,10 +33,6 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString slotKey(const char16_t* prefix) {
-    return QString::fromUtf16(prefix) + QString::number(Mod1::EditSlot);
-}
-
 } // namespace
 
 SetPath::SetPath(QWidget* parent) : QDialog(parent) {
@@ -133,9 +129,9 @@ SetPath::SetPath(QWidget* parent) : QDialog(parent) {
 
 void SetPath::Form_Load() {
     platform::moveTwips(this, 400, 400);
-    const QString name = core::setting(slotKey(u"LN"));
-    const QString file = core::setting(slotKey(u"LF"));
-    const QString options = core::setting(slotKey(u"LO"));
+    const QString name = core::setting(launcherKey(u"LN", Mod1::EditSlot));
+    const QString file = core::setting(launcherKey(u"LF", Mod1::EditSlot));
+    const QString options = core::setting(launcherKey(u"LO", Mod1::EditSlot));
     if (trimBlanks(file).isEmpty())
         return;
     showStoredFile(file);
@@ -218,9 +214,7 @@ void SetPath::Cmd_Set_Click() {
     if (Mod1::ShowMessage(u"設定してよろしいですか？"_s, Mod1::KindQuestion, this, 0) == Mod1::AnswerNo)
         return;
 
-    core::saveSetting(slotKey(u"LN"), Lab_LN->caption());
-    core::saveSetting(slotKey(u"LF"), Lab_LF->caption());
-    core::saveSetting(slotKey(u"LO"), Txt_Op->text());
+    saveLauncherSlot(Mod1::EditSlot, Lab_LN->caption(), Lab_LF->caption(), Txt_Op->text());
     if (Main* main = Main::form(); main && Mod1::EditSlot >= 0 && Mod1::EditSlot <= 7)
         main->launcher().Lab_L[Mod1::EditSlot]->setCaption(Lab_LN->caption());
     close();
