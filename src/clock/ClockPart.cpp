@@ -80,17 +80,13 @@ void ClockPart::Timer1_Timer() {
     }
 
     // The night window of the flat-rate tariff runs from 23:01 to 07:59, minute by minute.
-    // Only this tick writes TLH, so an unchanged caption means an unchanged colour; writing
-    // the colour again would rebuild the panel's palette every second for nothing.
+    // Colour and caption are written on every tick; the panel does nothing when they stand.
     const bool night = time >= QTime(23, 1) || time < QTime(8, 0);
-    const QString caption = night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s;
-    if (m_main.TLH->caption() != caption) {
-        if (night)
-            m_main.TLH->setForeColor(QColor(255, 0, 0));
-        else
-            m_main.TLH->setForeColor(QPalette::ButtonText);
-        m_main.TLH->setCaption(caption);
-    }
+    if (night)
+        m_main.TLH->setForeColor(QColor(255, 0, 0));
+    else
+        m_main.TLH->setForeColor(QPalette::ButtonText);
+    m_main.TLH->setCaption(night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s);
 }
 
 void ClockPart::focusAlarmHour() {

@@ -53,6 +53,8 @@ Panel3D::Panel3D(const QString& caption, QWidget* parent, Bevel bevel) : Panel3D
 }
 
 void Panel3D::setCaption(const QString& caption) {
+    if (caption == m_caption && !caption.isNull())
+        return;
     m_caption = caption;
     QString shown = caption;
     shown.replace(u"\r\n"_s, u"\n"_s);
@@ -61,11 +63,15 @@ void Panel3D::setCaption(const QString& caption) {
 }
 
 void Panel3D::setForeColor(const QColor& color) {
+    if (const auto* now = std::get_if<QColor>(&m_foreColor); now && *now == color)
+        return;
     m_foreColor = color;
     applyForeColor();
 }
 
 void Panel3D::setForeColor(QPalette::ColorRole systemColor) {
+    if (const auto* now = std::get_if<QPalette::ColorRole>(&m_foreColor); now && *now == systemColor)
+        return;
     m_foreColor = systemColor;
     applyForeColor();
 }
