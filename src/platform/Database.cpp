@@ -12,6 +12,7 @@
 #include <atomic>
 #include <limits>
 #include <sqlite3.h>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -68,7 +69,7 @@ EngineError::EngineError(const QString& message) : std::runtime_error(message.to
 
 // Recordset --------------------------------------------------------------------------------
 
-Recordset::Recordset(QStringList fieldNames, std::vector<Cell> cells, QByteArray store)
+Recordset::Recordset(QStringList fieldNames, std::vector<Cell> cells, std::string store)
     : m_fieldNames(std::move(fieldNames)), m_cells(std::move(cells)), m_store(std::move(store)) {}
 
 qsizetype Recordset::rowCount() const {
@@ -87,35 +88,45 @@ void Recordset::moveNext() {
     ++m_row;
 }
 
-QVariant Recordset::field(const QString& name) const {
-    if (atEnd())
-        throw EngineError(u"No current record."_s);
+qsizetype Recordset::columnOf(const QString& name) const {
+    // Loops read the same column row after row: remember the last one looked up.
+    if (name == m_lastName)
+        return m_lastColumn;
     const qsizetype dot = name.lastIndexOf(u'.');
-    const QString column = dot >= 0 ? name.mid(dot + 1) : name;
+    const QStringView column = dot >= 0 ? QStringView(name).mid(dot + 1) : QStringView(name);
     for (qsizetype i = 0; i < m_fieldNames.size(); ++i) {
-        if (m_fieldNames[i].compare(column, Qt::CaseInsensitive) != 0)
-            continue;
-        const Cell& cell = m_cells[static_cast<size_t>(m_row * m_fieldNames.size() + i)];
-        switch (cell.type) {
-        case Cell::Null:
-            return QVariant();
-        case Cell::Integer:
-            return QVariant(cell.integer);
-        case Cell::Real:
-            return QVariant(cell.real);
-        case Cell::Text:
-            return QString::fromUtf8(m_store.constData() + cell.bytes.offset, cell.bytes.length);
-        case Cell::Blob:
-            return QByteArray(m_store.constData() + cell.bytes.offset, cell.bytes.length);
+        if (m_fieldNames[i].compare(column, Qt::CaseInsensitive) == 0) {
+            m_lastName = name;
+            m_lastColumn = i;
+            return i;
         }
     }
     throw EngineError(u"Item not found in this collection: %1"_s.arg(name));
 }
 
+QVariant Recordset::field(const QString& name) const {
+    if (atEnd())
+        throw EngineError(u"No current record."_s);
+    const Cell& cell = m_cells[static_cast<size_t>(m_row * m_fieldNames.size() + columnOf(name))];
+    switch (cell.type) {
+    case Cell::Null:
+        break;
+    case Cell::Integer:
+        return QVariant(cell.integer);
+    case Cell::Real:
+        return QVariant(cell.real);
+    case Cell::Text:
+        return QString::fromUtf8(m_store.data() + cell.bytes.offset, cell.bytes.length);
+    case Cell::Blob:
+        return QByteArray(m_store.data() + cell.bytes.offset, cell.bytes.length);
+    }
+    return QVariant();
+}
+
 void Recordset::close() {
     m_closed = true;
-    m_cells.clear();
-    m_store.clear();
+    m_cells = {};
+    m_store = {};
 }
 
 // Database ---------------------------------------------------------------------------------
@@ -198,11 +209,12 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, Rec
         names.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, i))));
 
     std::vector<Recordset::Cell> cells;
-    QByteArray store;
+    std::string store;
     while (query.step()) {
         for (int i = 0; i < columns; ++i) {
             Recordset::Cell cell;
-            switch (sqlite3_column_type(stmt, i)) {
+            const int type = sqlite3_column_type(stmt, i);
+            switch (type) {
             case SQLITE_INTEGER:
                 cell.type = Recordset::Cell::Integer;
                 cell.integer = sqlite3_column_int64(stmt, i);
@@ -213,15 +225,14 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, Rec
                 break;
             case SQLITE_TEXT:
             case SQLITE_BLOB: {
-                const bool text = sqlite3_column_type(stmt, i) == SQLITE_TEXT;
-                const void* data =
-                    text ? static_cast<const void*>(sqlite3_column_text(stmt, i)) : sqlite3_column_blob(stmt, i);
+                const void* data = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(stmt, i))
+                                                       : sqlite3_column_blob(stmt, i);
                 const int length = sqlite3_column_bytes(stmt, i);
-                if (store.size() > std::numeric_limits<int>::max() - length)
+                if (store.size() > size_t(std::numeric_limits<int>::max() - length))
                     throw EngineError(u"The result is too large to read."_s);
-                cell.type = text ? Recordset::Cell::Text : Recordset::Cell::Blob;
+                cell.type = type == SQLITE_TEXT ? Recordset::Cell::Text : Recordset::Cell::Blob;
                 cell.bytes = {quint32(store.size()), quint32(length)};
-                store.append(static_cast<const char*>(data), length);
+                store.append(static_cast<const char*>(data), size_t(length));
                 break;
             }
             default:

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -40,7 +41,7 @@ public:
         };
     };
 
-    Recordset(QStringList fieldNames, std::vector<Cell> cells, QByteArray store);
+    Recordset(QStringList fieldNames, std::vector<Cell> cells, std::string store);
 
     // True when no current row is left (at once for an empty result).
     bool atEnd() const;
@@ -56,11 +57,15 @@ public:
     void close();
 
 private:
+    qsizetype columnOf(const QString& name) const;
+
     QStringList m_fieldNames;
     std::vector<Cell> m_cells; // row after row
-    QByteArray m_store;        // the text and bytes of the cells
+    std::string m_store;       // the text and bytes of the cells
     qsizetype m_row = 0;
     bool m_closed = false;
+    mutable QString m_lastName;
+    mutable qsizetype m_lastColumn = 0;
 };
 
 class Database {
