@@ -29,6 +29,8 @@ private Q_SLOTS:
     void answerNoWritesNothing();
     void quotesAreStoredAndFoundExactly();
     void refusedStatementChangesNothing();
+    void recordGoneMeanwhile_data();
+    void recordGoneMeanwhile();
 
 private:
     // Presses a writing button, answers its question with Yes and returns the statement run.
@@ -257,6 +259,30 @@ void AddressWriteTest::refusedStatementChangesNothing() {
     QCOMPARE(w.Txt_Name_1->text(), u"佐藤"_s);
     clickEntry(w.LS, u"鈴木"_s);
     QCOMPARE(w.Txt_Furigana->text(), u"ｽｽﾞｷ"_s);
+}
+
+void AddressWriteTest::recordGoneMeanwhile_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("修正") << u"Cmd_Update"_s;
+    QTest::newRow("削除") << u"Cmd_Delete"_s;
+}
+
+// Another program deletes the chosen record while it is shown: neither button may report a
+// success, write a row, or keep the name in the list.
+void AddressWriteTest::recordGoneMeanwhile() {
+    QFETCH(QString, button);
+    DataCreate& w = *m_window;
+    clickEntry(w.LS, u"山田"_s);
+    w.Txt_Name_1->setText(u"山田一郎"_s);
+    m_folder->execute(u"delete from Mst_Address where Name_1 = '山田'"_s);
+    write(w.findChild<QPushButton*>(button));
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages[1].text, u"ＤＢに［ 山田 ］さんが見つかりません。\rリストを読み込み直します。"_s);
+    QCOMPARE(count(), 1);
+    QCOMPARE(entries(w.LS), QStringList{u"鈴木"_s});
+    QVERIFY(w.LS->selectedItems().isEmpty());
+    QCOMPARE(w.Txt_Name_1->text(), u"山田一郎"_s);
+    QCOMPARE(w.focusWidget(), w.Txt_Name_1);
 }
 
 QTEST_MAIN(AddressWriteTest)

@@ -80,6 +80,9 @@ private:
     QListWidgetItem* entryToWrite();
     // Asks a question before a write; an answer of No puts the focus back in the name box.
     bool confirmed(const QString& question, qint16 focus);
+    // Runs Mod1::Sql, a change or delete of the record of a list entry. False, after a notice
+    // and a fresh list, when it hit no row.
+    bool wroteRecordOf(const QString& entry);
     QString insertStatement() const;
     QString updateStatement(const QString& entry) const;
 };

@@ -92,6 +92,18 @@ bool DataCreate::confirmed(const QString& question, qint16 focus) {
     return false;
 }
 
+// The record of the entry may have gone since the list was filled: another program can have
+// deleted it. Then nothing was written, the user is told so, and the list is read again.
+bool DataCreate::wroteRecordOf(const QString& entry) {
+    if (Mod1::Db->execute(Mod1::Sql) > 0)
+        return true;
+    Mod1::ShowMessage(u"ＤＢに［ "_s + entry + u" ］さんが見つかりません。\rリストを読み込み直します。"_s,
+                      Mod1::KindNotice, this, 0);
+    Form_Load();
+    Txt_Name_1->setFocus();
+    return false;
+}
+
 void DataCreate::Cmd_Insert_Click() {
     core::guarded(this, [this] {
         if (!nameIsUsable(nullptr) || !sexIsUsable())
@@ -118,7 +130,8 @@ void DataCreate::Cmd_Update_Click() {
         if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, 0))
             return;
         Mod1::Sql = updateStatement(entry);
-        Mod1::Db->execute(Mod1::Sql);
+        if (!wroteRecordOf(entry))
+            return;
         Mod1::ShowMessage(u"ＤＢを修正しました。"_s, Mod1::KindNotice, this, 0);
         Form_Load();
         Txt_Name_1->setFocus();
@@ -134,7 +147,8 @@ void DataCreate::Cmd_Delete_Click() {
         if (!confirmed(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s, 1))
             return;
         Mod1::Sql = u"delete from mst_address where name_1 = '"_s + sqlText(entry) + u"';"_s;
-        Mod1::Db->execute(Mod1::Sql);
+        if (!wroteRecordOf(entry))
+            return;
         Mod1::ShowMessage(u"ＤＢから削除しました。"_s, Mod1::KindNotice, this, 0);
         Mod1::ClearAddressEntry();
         Form_Load();
