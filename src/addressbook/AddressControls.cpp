@@ -45,6 +45,8 @@ protected:
     }
 };
 
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+
 } // namespace
 
 QFont windowFont() {
@@ -66,17 +68,6 @@ platform::Panel3D* captionPanel(QWidget* parent, const QString& name, const QStr
     return panel;
 }
 
-platform::Panel3D* valuePanel(QWidget* parent, const QString& name, double left, double top, double width,
-                              double height) {
-    auto* panel = new platform::Panel3D(parent, platform::Panel3D::Bevel::Inset);
-    panel->setObjectName(name);
-    panel->setFont(windowFont());
-    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    panel->setIndent(3);
-    placeTwips(panel, left, top, width, height);
-    return panel;
-}
-
 QLineEdit* textBox(QWidget* parent, const QString& name, platform::ImeMode ime, double left, double top, double width) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
@@ -86,24 +77,61 @@ QLineEdit* textBox(QWidget* parent, const QString& name, platform::ImeMode ime, 
     return box;
 }
 
-platform::MultiLineBox* multiLineBox(QWidget* parent, const QString& name, platform::ImeMode ime, double left,
-                                     double top, double width, double height) {
-    auto* box = new platform::MultiLineBox(parent);
-    box->setObjectName(name);
-    box->setFont(boxFont());
-    platform::setImeMode(box, ime);
-    placeTwips(box, left, top, width, height);
-    return box;
+platform::Frame3D* windowFrame(QWidget* window, const QString& caption, double width, double height) {
+    auto* frame = new platform::Frame3D(caption, window);
+    frame->setObjectName(u"SSFrame1"_s);
+    frame->setFont(windowFont());
+    placeTwips(frame, 45, 0, width, height);
+    return frame;
 }
 
-QComboBox* comboBox(QWidget* parent, const QString& name, double left, double top, double width) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setFont(boxFont());
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    placeTwips(box, left, top, width, boxHeight);
-    return box;
+void layRows(QWidget* frame, double captionLeft, double boxLeft, std::initializer_list<Row> rows) {
+    for (const Row& row : rows) {
+        captionPanel(frame, row.panel, row.caption, captionLeft, row.top, 1500, 270);
+        const auto place = [&](QWidget* box, double height) {
+            box->setObjectName(row.name);
+            placeTwips(box, boxLeft, row.top, row.width, height);
+        };
+        std::visit(Overloaded{
+                       [&](QLineEdit** box) { *box = textBox(frame, row.name, row.ime, boxLeft, row.top, row.width); },
+                       [&](platform::MultiLineBox** box) {
+                           *box = new platform::MultiLineBox(frame);
+                           (*box)->setFont(boxFont());
+                           platform::setImeMode(*box, row.ime);
+                           place(*box, row.height);
+                       },
+                       [&](QComboBox** box) {
+                           *box = new QComboBox(frame);
+                           (*box)->setFont(boxFont());
+                           (*box)->setEditable(true);
+                           (*box)->setInsertPolicy(QComboBox::NoInsert);
+                           place(*box, boxHeight);
+                       },
+                       [&](platform::Panel3D** box) {
+                           *box = new platform::Panel3D(frame, platform::Panel3D::Bevel::Inset);
+                           (*box)->setFont(windowFont());
+                           // A value of several lines shows from its first line.
+                           (*box)->setAlignment(Qt::AlignLeft | (row.height > 0 ? Qt::AlignTop : Qt::AlignVCenter));
+                           (*box)->setIndent(3);
+                           place(*box, row.height > 0 ? row.height : 270);
+                       },
+                   },
+                   row.box);
+    }
+}
+
+void clearTextBoxes(QWidget* frame) {
+    for (QLineEdit* box : frame->findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(box->parentWidget()))
+            box->clear();
+    }
+    for (platform::MultiLineBox* box : frame->findChildren<platform::MultiLineBox*>())
+        box->setText(QString());
+}
+
+void chainTabOrder(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 QListWidget* nameList(QWidget* parent, double left, double top, double width, double height) {
@@ -116,6 +144,18 @@ QListWidget* nameList(QWidget* parent, double left, double top, double width, do
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     placeTwips(list, left, top, width, height);
     return list;
+}
+
+QListWidgetItem* selectedEntry(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void onEntryChosen(QListWidget* list, QObject* context, const std::function<void()>& click) {
+    QObject::connect(list, &QListWidget::itemSelectionChanged, context, [list, click] {
+        if (selectedEntry(list))
+            click();
+    });
 }
 
 platform::Button3D* pictureButton(QWidget* parent, const QString& name, const QString& caption, const QString& iconName,

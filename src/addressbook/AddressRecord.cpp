@@ -3,6 +3,9 @@
 #include "core/Mod1.h"
 #include "platform/SqlText.h"
 
+#include <QComboBox>
+#include <QListWidget>
+
 using namespace Qt::StringLiterals;
 
 namespace addressbook {
@@ -35,6 +38,27 @@ bool openAddressRecord(const QString& entry) {
                 u" on Mst_Address.Sex_cd = Mst_Sex.sex_cd Where Name_1 = '"_s + platform::sqlText(entry) + u"' ;"_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
     return !Mod1::Rs->atEnd();
+}
+
+void fillNames(QListWidget* list, const QString& statement) {
+    Mod1::Rs = Mod1::Db->openRecordset(statement, platform::Database::Dynaset);
+    QStringList names;
+    names.reserve(Mod1::Rs->rowCount());
+    while (!Mod1::Rs->atEnd()) {
+        names.append(fieldText(u"Name_1"_s));
+        Mod1::Rs->moveNext();
+    }
+    list->clear();
+    list->addItems(names);
+}
+
+void addSexes(QComboBox* box) {
+    Mod1::Sql = u"select * from Mst_Sex order by Sex_Cd"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    while (!Mod1::Rs->atEnd()) {
+        box->addItem(fieldText(u"Sex_Cd"_s) + u' ' + fieldText(u"Sex_Name"_s));
+        Mod1::Rs->moveNext();
+    }
 }
 
 } // namespace addressbook

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QComboBox;
+class QListWidget;
+
 namespace addressbook {
 
 // Opens into Mod1::Rs the address record named by an entry of a name list, together with
@@ -16,5 +19,12 @@ QString trimBlanks(const QString& text);
 
 // The text of a column of the current row of Mod1::Rs; Null reads as empty text.
 QString fieldText(const QString& column);
+
+// Fills a list with the names of the address records a statement finds, in its order, and
+// leaves Mod1::Rs on those records; nothing is selected.
+void fillNames(QListWidget* list, const QString& statement);
+
+// Adds the rows of Mst_Sex to a sex box, as code and name ("1 男性"), by code.
+void addSexes(QComboBox* box);
 
 } // namespace addressbook

@@ -1,5 +1,6 @@
 #include "addressbook/DataCreate.h"
 
+#include "addressbook/AddressControls.h"
 #include "addressbook/AddressRecord.h"
 #include "addressbook/EraDate.h"
 #include "core/EngineGuard.h"
@@ -11,41 +12,24 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 using addressbook::fieldText;
 
-namespace {
-
-QPointer<DataCreate> openWindow;
-
-} // namespace
-
 DataCreate::DataCreate(QWidget* parent) : QDialog(parent) {
-    openWindow = this;
+    addressbook::openWindow<DataCreate>() = this;
     buildControls();
     connectHandlers();
     core::guarded(this, [this] { Form_Load(); });
 }
 
-DataCreate::~DataCreate() {
-    if (openWindow == this)
-        openWindow = nullptr;
-}
-
 DataCreate* DataCreate::form() {
-    return openWindow;
+    return addressbook::openWindow<DataCreate>();
 }
 
 void DataCreate::connectHandlers() {
-    // The list's Click: the selected entry changed, by mouse or keyboard. Refilling the list
-    // leaves nothing selected, which is no click.
-    connect(LS, &QListWidget::itemSelectionChanged, this, [this] {
-        if (selectedIndex() >= 0)
-            LS_Click();
-    });
+    addressbook::onEntryChosen(LS, this, [this] { LS_Click(); });
     connect(Cmd_Clear, &QPushButton::clicked, this, &DataCreate::Cmd_Clear_Click);
     connect(Cmd_Insert, &QPushButton::clicked, this, &DataCreate::Cmd_Insert_Click);
     connect(Cmd_Update, &QPushButton::clicked, this, &DataCreate::Cmd_Update_Click);
@@ -53,33 +37,15 @@ void DataCreate::connectHandlers() {
     connect(Cmd_EXIT, &QPushButton::clicked, this, &DataCreate::Cmd_EXIT_Click);
 }
 
-int DataCreate::selectedIndex() const {
-    const QList<QListWidgetItem*> selected = LS->selectedItems();
-    return selected.isEmpty() ? -1 : LS->row(selected.first());
-}
-
 void DataCreate::Form_Load() {
     Mod1::TargetForm = this;
     platform::moveTwips(Mod1::TargetForm, 400, 400);
 
     Mod1::Sql = u"select * from Mst_Address order by Furigana"_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
-    QStringList names;
-    names.reserve(Mod1::Rs->rowCount());
-    while (!Mod1::Rs->atEnd()) {
-        names.append(fieldText(u"Name_1"_s));
-        Mod1::Rs->moveNext();
-    }
-    LS->clear();
-    LS->addItems(names);
+    addressbook::fillNames(LS, Mod1::Sql);
 
-    Mod1::Sql = u"select * from Mst_Sex order by Sex_Cd"_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
     Cmb_Sex->clear();
-    while (!Mod1::Rs->atEnd()) {
-        Cmb_Sex->addItem(fieldText(u"Sex_Cd"_s) + u' ' + fieldText(u"Sex_Name"_s));
-        Mod1::Rs->moveNext();
-    }
+    addressbook::addSexes(Cmb_Sex);
     Cmb_Sex->setCurrentIndex(-1);
     Cmb_Sex->setEditText(QString());
     Mod1::Rs->close();
@@ -87,10 +53,10 @@ void DataCreate::Form_Load() {
 
 void DataCreate::LS_Click() {
     core::guarded(this, [this] {
-        const int index = selectedIndex();
-        if (index < 0)
+        const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+        if (!entry)
             return;
-        const bool found = addressbook::openAddressRecord(LS->item(index)->text());
+        const bool found = addressbook::openAddressRecord(entry->text());
         Mod1::ClearAddressEntry();
         if (found)
             showRecord();
@@ -164,28 +130,7 @@ void ClearAddressEntry() {
     auto* window = qobject_cast<DataCreate*>(TargetForm.data());
     if (!window)
         return;
-    window->Txt_Furigana->clear();
-    window->Txt_Name_1->clear();
-    window->Txt_Name_2->clear();
-    window->Txt_Y->clear();
-    window->Txt_M->clear();
-    window->Txt_D->clear();
-    window->Txt_Yubin->clear();
-    window->Txt_Zyusyo->setText(QString());
-    window->Txt_Tel_1->clear();
-    window->Txt_Fax->clear();
-    window->Txt_PB->clear();
-    window->Txt_Handy_1->clear();
-    window->Txt_Handy_2->clear();
-    window->Txt_K_Name->clear();
-    window->Txt_K_Yubin->clear();
-    window->Txt_K_Address->setText(QString());
-    window->Txt_K_Tel->clear();
-    window->Txt_K_Fax->clear();
-    window->Txt_Email->clear();
-    window->Txt_K_Email->clear();
-    window->Txt_HP_Address->clear();
-    window->Txt_Bikou->setText(QString());
+    addressbook::clearTextBoxes(window->SSFrame1);
 }
 
 } // namespace Mod1

@@ -1,17 +1,16 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 
 namespace platform {
 class Button3D;
 class Frame3D;
 class MultiLineBox;
-class Panel3D;
 } // namespace platform
 
 // The entry window of the phone book: the names of all address records, sorted by reading,
@@ -21,35 +20,12 @@ class DataCreate : public QDialog {
     Q_OBJECT
 public:
     explicit DataCreate(QWidget* parent = nullptr);
-    ~DataCreate() override;
 
     // The entry window that is open, if any.
     static DataCreate* form();
 
     platform::Frame3D* SSFrame1;
     QListWidget* LS;
-    platform::Panel3D* SSPanel1;
-    platform::Panel3D* SSPanel2;
-    platform::Panel3D* SSPanel3;
-    platform::Panel3D* SSPanel4;
-    std::array<platform::Panel3D*, 4> SSPanel5{}; // 0 "住所", 2 "性別", 3 "誕生日"
-    platform::Panel3D* SSPanel6;
-    platform::Panel3D* SSPanel7;
-    platform::Panel3D* SSPanel8;
-    platform::Panel3D* SSPanel9;
-    platform::Panel3D* SSPanel10;
-    platform::Panel3D* SSPanel11;
-    platform::Panel3D* SSPanel12;
-    platform::Panel3D* SSPanel13;
-    platform::Panel3D* SSPanel14;
-    platform::Panel3D* SSPanel15;
-    platform::Panel3D* SSPanel16;
-    platform::Panel3D* SSPanel17;
-    platform::Panel3D* SSPanel18;
-    platform::Panel3D* SSPanel19;
-    platform::Panel3D* SSPanel20;
-    platform::Panel3D* SSPanel21;
-    platform::Panel3D* SSPanel22;
 
     QLineEdit* Txt_Furigana;
     QLineEdit* Txt_Name_1;
@@ -94,14 +70,19 @@ public:
 private:
     void buildControls();
     void connectHandlers();
-    // The list index of the selected entry; -1 when nothing is selected.
-    int selectedIndex() const;
     void showRecord();
-    // The insert's checks of the name box: not blank, and no other entry of the list has it.
-    bool nameIsUsable(int ownIndex);
+    // The insert's checks of the name box: not blank, and no entry of the list but `own` has it.
+    bool nameIsUsable(const QListWidgetItem* own);
     // The sex code is the first character of the sex box; it must be a digit.
     bool sexIsUsable();
     QString sexCode() const;
+    // The selected entry, for a change or delete; null, after a notice, when none is.
+    QListWidgetItem* entryToWrite();
+    // Asks a question before a write; an answer of No puts the focus back in the name box.
+    bool confirmed(const QString& question, qint16 focus);
+    // Runs Mod1::Sql, a change or delete of the record of a list entry. False, after a notice
+    // and a fresh list, when it hit no row.
+    bool wroteRecordOf(const QString& entry);
     QString insertStatement() const;
     QString updateStatement(const QString& entry) const;
 };

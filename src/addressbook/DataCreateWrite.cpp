@@ -16,23 +16,14 @@
 using namespace Qt::StringLiterals;
 using platform::sqlText;
 
-namespace {
-
-// A question answered here counts as refused only when the answer is No.
-bool refused() {
-    return Mod1::Ret.toInt() == Mod1::AnswerNo;
-}
-
-} // namespace
-
-bool DataCreate::nameIsUsable(int ownIndex) {
+bool DataCreate::nameIsUsable(const QListWidgetItem* own) {
     const QString name = Txt_Name_1->text();
     if (addressbook::trimBlanks(name).isEmpty()) {
         Mod1::ShowMessage(u"名前が入力されていません。"_s, Mod1::KindNotice, this, 0);
         return false;
     }
     for (int i = 0; i < LS->count(); ++i) {
-        if (i != ownIndex && LS->item(i)->text() == name) {
+        if (LS->item(i) != own && LS->item(i)->text() == name) {
             Mod1::ShowMessage(u"その名前はすでに登録されています。"_s, Mod1::KindNotice, this, 0);
             return false;
         }
@@ -85,16 +76,40 @@ QString DataCreate::updateStatement(const QString& entry) const {
            sqlText(entry) + u"';"_s;
 }
 
+QListWidgetItem* DataCreate::entryToWrite() {
+    QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    if (!entry)
+        Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, 0);
+    return entry;
+}
+
+bool DataCreate::confirmed(const QString& question, qint16 focus) {
+    Mod1::Ret = QString::number(Mod1::ShowMessage(question, Mod1::KindQuestion, this, focus));
+    // A question answered here counts as refused only when the answer is No.
+    if (Mod1::Ret.toInt() != Mod1::AnswerNo)
+        return true;
+    Txt_Name_1->setFocus();
+    return false;
+}
+
+// The record of the entry may have gone since the list was filled: another program can have
+// deleted it. Then nothing was written, the user is told so, and the list is read again.
+bool DataCreate::wroteRecordOf(const QString& entry) {
+    if (Mod1::Db->execute(Mod1::Sql) > 0)
+        return true;
+    Mod1::ShowMessage(u"ＤＢに［ "_s + entry + u" ］さんが見つかりません。\rリストを読み込み直します。"_s,
+                      Mod1::KindNotice, this, 0);
+    Form_Load();
+    Txt_Name_1->setFocus();
+    return false;
+}
+
 void DataCreate::Cmd_Insert_Click() {
     core::guarded(this, [this] {
-        if (!nameIsUsable(-1) || !sexIsUsable())
+        if (!nameIsUsable(nullptr) || !sexIsUsable())
             return;
-        Mod1::Ret = QString::number(Mod1::ShowMessage(
-            u"ＤＢに［ "_s + Txt_Name_1->text() + u" ］さんを追加してよろしいですか？"_s, Mod1::KindQuestion, this, 0));
-        if (refused()) {
-            Txt_Name_1->setFocus();
+        if (!confirmed(u"ＤＢに［ "_s + Txt_Name_1->text() + u" ］さんを追加してよろしいですか？"_s, 0))
             return;
-        }
         Mod1::Sql = insertStatement();
         Mod1::Db->execute(Mod1::Sql);
         Mod1::ShowMessage(u"ＤＢに追加しました。"_s, Mod1::KindNotice, this, 0);
@@ -108,22 +123,15 @@ void DataCreate::Cmd_Insert_Click() {
 // checked as for an insert, so no two records ever share a name.
 void DataCreate::Cmd_Update_Click() {
     core::guarded(this, [this] {
-        const int index = selectedIndex();
-        if (index < 0) {
-            Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, 0);
+        const QListWidgetItem* selected = entryToWrite();
+        if (!selected || !nameIsUsable(selected) || !sexIsUsable())
             return;
-        }
-        if (!nameIsUsable(index) || !sexIsUsable())
+        const QString entry = selected->text();
+        if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, 0))
             return;
-        const QString entry = LS->item(index)->text();
-        Mod1::Ret = QString::number(Mod1::ShowMessage(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s,
-                                                      Mod1::KindQuestion, this, 0));
-        if (refused()) {
-            Txt_Name_1->setFocus();
-            return;
-        }
         Mod1::Sql = updateStatement(entry);
-        Mod1::Db->execute(Mod1::Sql);
+        if (!wroteRecordOf(entry))
+            return;
         Mod1::ShowMessage(u"ＤＢを修正しました。"_s, Mod1::KindNotice, this, 0);
         Form_Load();
         Txt_Name_1->setFocus();
@@ -132,20 +140,15 @@ void DataCreate::Cmd_Update_Click() {
 
 void DataCreate::Cmd_Delete_Click() {
     core::guarded(this, [this] {
-        const int index = selectedIndex();
-        if (index < 0) {
-            Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, 0);
+        const QListWidgetItem* selected = entryToWrite();
+        if (!selected)
             return;
-        }
-        const QString entry = LS->item(index)->text();
-        Mod1::Ret = QString::number(Mod1::ShowMessage(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s,
-                                                      Mod1::KindQuestion, this, 1));
-        if (refused()) {
-            Txt_Name_1->setFocus();
+        const QString entry = selected->text();
+        if (!confirmed(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s, 1))
             return;
-        }
         Mod1::Sql = u"delete from mst_address where name_1 = '"_s + sqlText(entry) + u"';"_s;
-        Mod1::Db->execute(Mod1::Sql);
+        if (!wroteRecordOf(entry))
+            return;
         Mod1::ShowMessage(u"ＤＢから削除しました。"_s, Mod1::KindNotice, this, 0);
         Mod1::ClearAddressEntry();
         Form_Load();

@@ -1,5 +1,6 @@
 #include "addressbook/DataView.h"
 
+#include "addressbook/AddressControls.h"
 #include "addressbook/AddressRecord.h"
 #include "addressbook/EraDate.h"
 #include "core/EngineGuard.h"
@@ -10,13 +11,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QPointer<DataView> openWindow;
 
 // A stored birth date in era form: "平成 08年 01月 05日". A text that is no date (a row made
 // elsewhere) is shown as it is stored.
@@ -33,12 +31,9 @@ QString eraBirth(const QString& stored) {
 } // namespace
 
 DataView::DataView(QWidget* parent) : QDialog(parent) {
-    openWindow = this;
+    addressbook::openWindow<DataView>() = this;
     buildControls();
-    connect(LS, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!LS->selectedItems().isEmpty())
-            LS_Click();
-    });
+    addressbook::onEntryChosen(LS, this, [this] { LS_Click(); });
     connect(Lab17, &platform::Panel3D::clicked, this, &DataView::Lab17_Click);
     connect(Lab18, &platform::Panel3D::clicked, this, &DataView::Lab18_Click);
     connect(Lab19, &platform::Panel3D::clicked, this, &DataView::Lab19_Click);
@@ -48,36 +43,23 @@ DataView::DataView(QWidget* parent) : QDialog(parent) {
     core::guarded(this, [this] { Form_Load(); });
 }
 
-DataView::~DataView() {
-    if (openWindow == this)
-        openWindow = nullptr;
-}
-
 DataView* DataView::form() {
-    return openWindow;
+    return addressbook::openWindow<DataView>();
 }
 
 void DataView::Form_Load() {
     platform::moveTwips(this, 600, 600);
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::SearchSql, platform::Database::Dynaset);
-    LS->clear();
-    QStringList names;
-    names.reserve(Mod1::Rs->rowCount());
-    while (!Mod1::Rs->atEnd()) {
-        names.append(addressbook::fieldText(u"Name_1"_s));
-        Mod1::Rs->moveNext();
-    }
-    LS->addItems(names);
+    addressbook::fillNames(LS, Mod1::SearchSql);
     // A long result is let go now, while the user waits for the list, not at the first click.
     Mod1::Rs->close();
 }
 
 void DataView::LS_Click() {
     core::guarded(this, [this] {
-        const QList<QListWidgetItem*> selected = LS->selectedItems();
-        if (selected.isEmpty())
+        const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+        if (!entry)
             return;
-        const bool found = addressbook::openAddressRecord(selected.first()->text());
+        const bool found = addressbook::openAddressRecord(entry->text());
         Mod1::ClearResultPanels();
         if (found)
             showRecord();

@@ -21,7 +21,6 @@ public:
     static constexpr int ClosesSearch = 2;
 
     explicit DataView(QWidget* parent = nullptr);
-    ~DataView() override;
 
     // The results window that is open, if any.
     static DataView* form();

@@ -13,21 +13,18 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPointer>
 
 using namespace Qt::StringLiterals;
 using platform::sqlText;
 
 namespace {
 
-QPointer<Search_1> openWindow;
-
 const QString allSexes = u"0 全部"_s;
 
 } // namespace
 
 Search_1::Search_1(QWidget* parent) : QDialog(parent) {
-    openWindow = this;
+    addressbook::openWindow<Search_1>() = this;
     buildControls();
     connect(Cmd_Clear, &QPushButton::clicked, this, &Search_1::Cmd_Clear_Click);
     connect(Cmd_Insert, &QPushButton::clicked, this, &Search_1::Cmd_Insert_Click);
@@ -35,24 +32,14 @@ Search_1::Search_1(QWidget* parent) : QDialog(parent) {
     core::guarded(this, [this] { Form_Load(); });
 }
 
-Search_1::~Search_1() {
-    if (openWindow == this)
-        openWindow = nullptr;
-}
-
 Search_1* Search_1::form() {
-    return openWindow;
+    return addressbook::openWindow<Search_1>();
 }
 
 void Search_1::Form_Load() {
     platform::moveTwips(this, 400, 400);
     Cmb_Sex->addItem(allSexes);
-    Mod1::Sql = u"select * from Mst_Sex order by Sex_Cd"_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
-    while (!Mod1::Rs->atEnd()) {
-        Cmb_Sex->addItem(addressbook::fieldText(u"Sex_Cd"_s) + u' ' + addressbook::fieldText(u"Sex_Name"_s));
-        Mod1::Rs->moveNext();
-    }
+    addressbook::addSexes(Cmb_Sex);
     Cmb_Sex->setCurrentIndex(0);
 }
 
@@ -113,20 +100,8 @@ void ClearSearchConditions() {
     auto* window = qobject_cast<Search_1*>(TargetForm.data());
     if (!window)
         return;
-    window->Txt_Furigana->clear();
-    window->Txt_Name_1->clear();
-    window->Txt_Name_2->clear();
+    addressbook::clearTextBoxes(window->SSFrame1);
     window->Cmb_Sex->setEditText(allSexes);
-    window->Txt_Zyusyo->setText(QString());
-    window->Txt_Tel_1->clear();
-    window->Txt_Fax->clear();
-    window->Txt_PB->clear();
-    window->Txt_Handy_1->clear();
-    window->Txt_Handy_2->clear();
-    window->Txt_K_Name->clear();
-    window->Txt_Email->clear();
-    window->Txt_K_Email->clear();
-    window->Txt_HP_Address->clear();
 }
 
 } // namespace Mod1

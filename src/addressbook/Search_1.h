@@ -18,7 +18,6 @@ class Search_1 : public QDialog {
     Q_OBJECT
 public:
     explicit Search_1(QWidget* parent = nullptr);
-    ~Search_1() override;
 
     // The search window that is open, if any.
     static Search_1* form();
