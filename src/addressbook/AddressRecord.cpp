@@ -1,6 +1,7 @@
 #include "addressbook/AddressRecord.h"
 
 #include "core/Mod1.h"
+#include "core/Text.h"
 #include "platform/SqlText.h"
 
 #include <QComboBox>
@@ -10,23 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace addressbook {
 
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString fieldText(const QString& column) {
     return Mod1::Rs->field(column).toString();
 }
 
 bool openAddressRecord(const QString& entry) {
     Mod1::Sql = u"select Mst_Address.* , Mst_Sex.* from Mst_Address , Mst_Sex"_s + u" Where Name_1 = '"_s +
-                platform::sqlText(trimBlanks(entry)) + u"' "_s + u" AND Mst_Address.Sex_cd = Mst_Sex.sex_cd ;"_s;
+                platform::sqlText(core::trimBlanks(entry)) + u"' "_s + u" AND Mst_Address.Sex_cd = Mst_Sex.sex_cd ;"_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
     // The trimmed name may also find another record, the one named without the blanks.
     while (!Mod1::Rs->atEnd()) {

@@ -14,9 +14,6 @@ namespace addressbook {
 // exact name with the sex columns Null. False when there is no such record any more.
 bool openAddressRecord(const QString& entry);
 
-// The entry with blanks (U+0020) removed from both ends.
-QString trimBlanks(const QString& text);
-
 // The text of a column of the current row of Mod1::Rs; Null reads as empty text.
 QString fieldText(const QString& column);
 

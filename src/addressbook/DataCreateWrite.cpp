@@ -6,6 +6,7 @@
 #include "addressbook/EraDate.h"
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
+#include "core/Text.h"
 #include "platform/MultiLineBox.h"
 #include "platform/SqlText.h"
 
@@ -18,7 +19,7 @@ using platform::sqlText;
 
 bool DataCreate::nameIsUsable(const QListWidgetItem* own) {
     const QString name = Txt_Name_1->text();
-    if (addressbook::trimBlanks(name).isEmpty()) {
+    if (core::trimBlanks(name).isEmpty()) {
         Mod1::ShowMessage(u"名前が入力されていません。"_s, Mod1::KindNotice, this, 0);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "core/AppSettings.h"
 #include "core/Main.h"
 #include "core/Mod1.h"
+#include "core/Text.h"
 #include "launcher/LauncherFrame.h"
 #include "platform/Controls3D.h"
 #include "platform/DriveList.h"
@@ -23,16 +24,6 @@ using platform::placeTwips;
 namespace {
 
 // Removes the leading and trailing blanks (and only blanks) of a text.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace
 
 SetPath::SetPath(QWidget* parent) : QDialog(parent) {
@@ -132,7 +123,7 @@ void SetPath::Form_Load() {
     const QString name = core::setting(launcherKey(u"LN", Mod1::EditSlot));
     const QString file = core::setting(launcherKey(u"LF", Mod1::EditSlot));
     const QString options = core::setting(launcherKey(u"LO", Mod1::EditSlot));
-    if (trimBlanks(file).isEmpty())
+    if (core::trimBlanks(file).isEmpty())
         return;
     showStoredFile(file);
     Lab_LN->setCaption(name);
@@ -145,7 +136,7 @@ void SetPath::showStoredFile(const QString& storedFile) {
     if (slash < 0)
         return;
     const QString folder = slash == 0 ? u"/"_s : storedFile.left(slash);
-    const QString fileName = trimBlanks(storedFile.mid(slash + 1, 255));
+    const QString fileName = core::trimBlanks(storedFile.mid(slash + 1, 255));
     if (!QFileInfo(folder).isDir())
         return;
 
@@ -198,7 +189,7 @@ void SetPath::Cmd_Insert_Click() {
 }
 
 void SetPath::Cmd_Set_Click() {
-    const QString file = trimBlanks(Lab_LF->caption());
+    const QString file = core::trimBlanks(Lab_LF->caption());
     if (file.isEmpty()) {
         Mod1::ShowMessage(u"起動ファイルが選択されていません。"_s, Mod1::KindNotice, this, 0);
         return;
@@ -207,7 +198,7 @@ void SetPath::Cmd_Set_Click() {
         Mod1::ShowMessage(u"ワイルドカード（＊）は使用できません。"_s, Mod1::KindNotice, this, 0);
         return;
     }
-    if (trimBlanks(Lab_LN->caption()).isEmpty()) {
+    if (core::trimBlanks(Lab_LN->caption()).isEmpty()) {
         Mod1::ShowMessage(u"ファイル名称が選択されていません。"_s, Mod1::KindNotice, this, 0);
         return;
     }

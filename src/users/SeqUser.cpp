@@ -2,6 +2,7 @@
 
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
+#include "core/Text.h"
 #include "platform/Controls3D.h"
 #include "platform/ImeMode.h"
 #include "platform/SqlText.h"
@@ -184,7 +185,7 @@ bool SeqUser::confirmed(const QString& question, qint16 focus) {
 
 void SeqUser::LS_Click() {
     const QString n = selectedEntry();
-    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(n.trimmed()) + u"' "_s;
+    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(core::trimBlanks(n)) + u"' "_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
     Mod1::ClearUserFields();
     // A name with blanks at either end is not found when looked up trimmed, and the row of
@@ -201,7 +202,7 @@ void SeqUser::LS_Click() {
 
 void SeqUser::Cmd_Insert_Click() {
     const QString name = Txt_UserName->text();
-    if (name.trimmed().isEmpty()) {
+    if (core::trimBlanks(name).isEmpty()) {
         notice(u"名前が入力されていません。"_s);
         return;
     }
@@ -211,11 +212,11 @@ void SeqUser::Cmd_Insert_Click() {
             return;
         }
     }
-    if (characterCount(name.trimmed()) > 10) {
+    if (characterCount(core::trimBlanks(name)) > 10) {
         notice(nameTooLong);
         return;
     }
-    if (characterCount(Txt_NewPass->text().trimmed()) > 10) {
+    if (characterCount(core::trimBlanks(Txt_NewPass->text())) > 10) {
         notice(passwordTooLong);
         return;
     }
@@ -244,7 +245,7 @@ void SeqUser::Cmd_Update_Click() {
         Txt_NewPass2->setFocus();
         return;
     }
-    if (characterCount(Txt_NewPass->text().trimmed()) > 10) {
+    if (characterCount(core::trimBlanks(Txt_NewPass->text())) > 10) {
         notice(passwordTooLong);
         return;
     }
