@@ -33,6 +33,7 @@ private Q_SLOTS:
     void cleanup() { platform::setClock({}); }
     void tick_data();
     void tick();
+    void typingHopsBetweenTheAlarmFields();
 };
 
 void ClockTest::tick_data() {
@@ -81,6 +82,23 @@ void ClockTest::tick() {
     QCOMPARE(main.TLH->caption(), night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s);
     QCOMPARE(main.TLH->foreColorIsSystem(), !night);
     QCOMPARE(main.TLH->foreColor(), night ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::ButtonText));
+}
+
+// Four digits typed in a row fill hour and minute and leave the cursor in the hour.
+void ClockTest::typingHopsBetweenTheAlarmFields() {
+    ProgramFolder folder;
+    Main main;
+    main.show();
+    QLineEdit* hour = main.clock().Txt_A_1;
+    QLineEdit* minute = main.clock().Txt_A_2;
+    hour->setFocus();
+    QTest::keyClicks(hour, u"07"_s);
+    QCOMPARE(main.focusWidget(), minute);
+    QTest::keyClicks(minute, u"3"_s);
+    QCOMPARE(main.focusWidget(), minute);
+    QTest::keyClicks(minute, u"0"_s);
+    QCOMPARE(main.focusWidget(), hour);
+    QCOMPARE(hour->text() + minute->text(), u"0730"_s);
 }
 
 QTEST_MAIN(ClockTest)
