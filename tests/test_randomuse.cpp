@@ -18,6 +18,7 @@
 #include "platform/MultiLineBox.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramStart.h"
+#include "platform/SqlText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -210,28 +211,28 @@ private:
         if (!m_failure.isEmpty())
             return;
         auto& db = m_folder.db();
-        const auto value = [&](const QString& statement) {
-            auto rows = db.openRecordset(statement);
-            return rows->atEnd() ? QVariant() : rows->field(u"v"_s);
+        static const struct {
+            const char16_t* query; // gives one value named v
+            const char16_t* expected;
+            const char16_t* failure;
+        } rules[] = {
+            {u"select integrity_check as v from pragma_integrity_check", u"ok", u"the database file is damaged"},
+            {u"select count(*) as v from (select 1 from TMP_Sche group by Date_Data, UserName having count(*) > 1)",
+             u"0", u"two diary rows for one day and user"},
+            {u"select count(*) as v from TMP_Sche where UserName not in (select UserName from Mst_User)", u"0",
+             u"a diary row whose user is gone"},
+            {u"select count(*) as v from Mst_User where UserName = 'Guest'", u"1", u"Guest is gone"},
         };
-        if (value(u"PRAGMA integrity_check"_s.replace(u"PRAGMA integrity_check"_s,
-                                                      u"select integrity_check as v from pragma_integrity_check"_s))
-                .toString() != u"ok"_s)
-            return fail(u"the database file is damaged"_s);
-        if (value(
-                u"select count(*) as v from (select 1 from TMP_Sche group by Date_Data, UserName having count(*) > 1)"_s)
-                .toInt() != 0)
-            return fail(u"two diary rows for one day and user"_s);
-        if (value(u"select count(*) as v from TMP_Sche where UserName not in (select UserName from Mst_User)"_s)
-                .toInt() != 0)
-            return fail(u"a diary row whose user is gone"_s);
-        if (value(u"select count(*) as v from Mst_User where UserName = 'Guest'"_s).toInt() != 1)
-            return fail(u"Guest is gone"_s);
+        for (const auto& rule : rules) {
+            if (db.openRecordset(QString::fromUtf16(rule.query))->field(u"v"_s).toString() !=
+                QStringView(rule.expected))
+                return fail(QString::fromUtf16(rule.failure));
+        }
         // An editor that counts its text as saved shows exactly what is stored.
         if (auto* memo = qobject_cast<MEMO*>(QApplication::activeModalWidget()); memo && memo->MemoChanged == 0) {
             auto row = db.openRecordset(u"select * from TMP_Sche where Date_Data = '"_s +
-                                        memo->Data_Date->caption().replace(u"'"_s, u"''"_s) + u"' and UserName = '"_s +
-                                        memo->Lab_User->caption().replace(u"'"_s, u"''"_s) + u"'"_s);
+                                        platform::sqlText(memo->Data_Date->caption()) + u"' and UserName = '"_s +
+                                        platform::sqlText(memo->Lab_User->caption()) + u"'"_s);
             if (row->atEnd() || row->field(u"Daily_Data"_s).toString() != memo->Txt_Memo->text())
                 return fail(u"the diary shown as saved is not what is stored"_s);
         }

@@ -21,11 +21,6 @@
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
 
-namespace {
-
-// Removes the leading and trailing blanks (and only blanks) of a text.
-} // namespace
-
 SetPath::SetPath(QWidget* parent) : QDialog(parent) {
     setObjectName(u"SetPath"_s);
     setWindowTitle(u"Tamoru ～ ランチャー設定 ～"_s);
