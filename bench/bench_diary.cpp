@@ -4,10 +4,10 @@
 //
 //   bench_diary [RUNS]        default 31; prints the median, the fastest and the slowest
 #include "StartingDatabase.h"
+#include "app/Main.h"
 #include "calendar/CalendarFrame.h"
 #include "calendar/MEMO.h"
 #include "core/AppSettings.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Controls3D.h"
@@ -64,9 +64,11 @@ int main(int argc, char** argv) {
     core::saveSetting(u"User"_s, u"利用者0"_s);
 
     Main main;
+    bool activated = false;
+    QObject::connect(&main, &Main::activated, [&activated] { activated = true; });
     if (!main.start())
         return 1;
-    while (main.activationCount() == 0)
+    while (!activated)
         QCoreApplication::processEvents();
 
     QElapsedTimer clock;

@@ -4,7 +4,7 @@
 //
 //   bench_startup [RUNS]        default 21 runs; prints the median, the fastest and the slowest
 #include "StartingDatabase.h"
-#include "core/Main.h"
+#include "app/Main.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Desktop.h"
 
@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -29,17 +28,13 @@ int runChild(int argc, char** argv, const QString& folder) {
     platform::setApplicationFolder(folder);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder + u"/settings"_s);
     Main main;
+    QObject::connect(&main, &Main::activated, [] {
+        std::printf("activated\n");
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
     if (!main.start())
         return 1;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (main.activationCount() > 0) {
-            std::printf("activated\n");
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        }
-    });
-    poll.start(0);
     return QApplication::exec();
 }
 

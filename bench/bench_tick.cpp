@@ -7,8 +7,8 @@
 // at the alarm's minute (the sound is started, or found unplayable without a sound device);
 // an ordinary second together with the repaint it causes.
 #include "StartingDatabase.h"
+#include "app/Main.h"
 #include "clock/ClockPart.h"
-#include "core/Main.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
@@ -73,9 +73,11 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(u"settings"_s));
 
     Main main;
+    bool activated = false;
+    QObject::connect(&main, &Main::activated, [&activated] { activated = true; });
     if (!main.start())
         return 1;
-    while (main.activationCount() == 0)
+    while (!activated)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     main.Timer1->stop();
     main.clock().Txt_A_1->setText(u"7"_s);

@@ -1,4 +1,4 @@
-#include "core/Main.h"
+#include "app/Main.h"
 
 #include "core/Mod1.h"
 #include "platform/Desktop.h"
@@ -14,8 +14,6 @@ int main(int argc, char** argv) {
     const int code = QApplication::exec();
     // The quit button ends the loop without the unload: the database must still go before
     // the application does.
-    Mod1::Rs.reset();
-    Mod1::Db.reset();
-    Mod1::Ws.reset();
+    Mod1::ResetState();
     return code;
 }

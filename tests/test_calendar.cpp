@@ -2,8 +2,8 @@
 #include "Drive.h"
 #include "Fixture.h"
 #include "ModalScript.h"
+#include "app/Main.h"
 #include "calendar/CalendarFrame.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
@@ -104,9 +104,9 @@ void CalendarTest::months() {
         } else if (step == u"A"_s) {
             ModalScript script;
             script.press(u"Cmd_OK"_s);
-            const int before = main.activationCount();
+            const int before = activations(main);
             runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
-            QTRY_COMPARE(main.activationCount(), before + 1);
+            QTRY_COMPARE(activations(main), before + 1);
         } else if (step.at(1) == u':') {
             box->setFocus();
             box->lineEdit()->selectAll();

@@ -1,7 +1,7 @@
 // The one-second tick: the clock, the alarm at its minute and the night-tariff indicator.
 #include "Fixture.h"
+#include "app/Main.h"
 #include "clock/ClockPart.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"

@@ -3,9 +3,9 @@
 #include "Drive.h"
 #include "Fixture.h"
 #include "ModalScript.h"
+#include "app/Main.h"
 #include "calendar/CalendarFrame.h"
 #include "calendar/MEMO.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
@@ -294,7 +294,7 @@ void DiaryTest::calendarAndUserHeldWhileOpen() {
     click(calendar.Cmd_R);
     click(calendar.Cmd_Day[2]);                             // February 2026 begins on a Sunday: 2026/2/3
     program.main->users().Cmb_User->setEditText(u"山田"_s); // chosen, not saved
-    const int activations = program.main->activationCount();
+    const int before = activations(*program.main);
     QString date, user, shown;
     int activationsWhileOpen = -1;
     program.openDiary(u"pw"_s, [&](MEMO& memo) {
@@ -302,18 +302,18 @@ void DiaryTest::calendarAndUserHeldWhileOpen() {
         date = calendar.ClickDate->text();
         user = program.main->users().Cmb_User->currentText();
         shown = memo.Data_Date->caption();
-        activationsWhileOpen = program.main->activationCount();
+        activationsWhileOpen = activations(*program.main);
         click(memo.Cmd_Exit);
     });
     QCOMPARE(date, u"2026/2/3"_s);
     QCOMPARE(shown, u"2026/2/3"_s);
     QCOMPARE(user, u"山田"_s);
-    QCOMPARE(activationsWhileOpen, activations);
+    QCOMPARE(activationsWhileOpen, before);
     QCOMPARE(program.rows(u"Date_Data = '2026/2/3' AND UserName = '山田'"_s), 1);
 
-    QTRY_COMPARE(program.main->activationCount(), activations + 1);
+    QTRY_COMPARE(activations(*program.main), before + 1);
     settle();
-    QCOMPARE(program.main->activationCount(), activations + 1);
+    QCOMPARE(activations(*program.main), before + 1);
     QCOMPARE(calendar.ClickDate->text(), u"2026/3/5"_s);
     QCOMPARE(program.main->users().Cmb_User->currentText(), u"Guest"_s);
 }

@@ -56,7 +56,7 @@ void EraDateTest::eraDates() {
     if (way != u"entered"_s) {
         QStringList shown;
         for (qint16 part = 0; part < 4; ++part)
-            shown.append(Mod1::BirthPart(stored, part));
+            shown.append(addressbook::BirthPart(stored, part));
         QCOMPARE(shown.join(u'/'), boxes);
     }
     if (way != u"shown"_s) {

@@ -4,7 +4,7 @@
 #include "Fixture.h"
 #include "ModalScript.h"
 #include "RecordingProgram.h"
-#include "core/Main.h"
+#include "app/Main.h"
 #include "core/Mod1.h"
 #include "launcher/LauncherFrame.h"
 #include "launcher/SetPath.h"
@@ -224,7 +224,7 @@ void LauncherTest::settingASlot() {
     Main main;
     startMain(main);
     Mod1::EditSlot = 6;
-    SetPath w;
+    SetPath w(main.launcher().Lab_L[6]);
     w.show();
     QCOMPARE(w.Di->path(), QDir::currentPath());
     QCOMPARE(w.Dr->drive(), platform::DriveList::driveOf(QDir::currentPath()));
@@ -292,7 +292,7 @@ void LauncherTest::reopeningASlot() {
     folder = folder.isEmpty() ? QDir::currentPath() : folder.replace(u"%1"_s, files.dir);
     saveSlot(6, {u"記録"_s, stored, u" -q"_s});
     Mod1::EditSlot = 6;
-    SetPath w;
+    SetPath w(nullptr);
     w.show();
     QCOMPARE(w.Di->path(), folder);
     QCOMPARE(w.Dr->drive(), platform::DriveList::driveOf(folder));

@@ -3,9 +3,9 @@
 #include "Drive.h"
 #include "Fixture.h"
 #include "ModalScript.h"
+#include "app/Main.h"
 #include "clock/ClockPart.h"
 #include "core/AppSettings.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "core/Msg2.h"
 #include "launcher/LauncherFrame.h"
@@ -87,9 +87,9 @@ void MainTest::activationFollowsTheLoadAndEachModalWindow() {
     const LauncherFrame& launcher = main.launcher();
     const QList<platform::PictureBox*> pictures{launcher.PicExp, launcher.PicNote, launcher.PicCalc, launcher.PicDef,
                                                 launcher.PicScan};
-    QCOMPARE(main.activationCount(), 0); // the load alone does not activate
+    QCOMPARE(activations(main), 0); // the load alone does not activate
     QVERIFY(main.start());
-    QTRY_COMPARE(main.activationCount(), 1);
+    QTRY_COMPARE(activations(main), 1);
     QCOMPARE(Mod1::Sql, u"select * from Mst_User order by UserName"_s);
     QCOMPARE(main.users().Cmb_User->currentText(), u"Guest"_s);
     QCOMPARE(main.focusWidget(), main.clock().Txt_A_1);
@@ -101,9 +101,9 @@ void MainTest::activationFollowsTheLoadAndEachModalWindow() {
     ModalScript script;
     script.press(u"Cmd_OK"_s);
     runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
-    QTRY_COMPARE(main.activationCount(), 2);
+    QTRY_COMPARE(activations(main), 2);
     settle();
-    QCOMPARE(main.activationCount(), 2);
+    QCOMPARE(activations(main), 2);
     QCOMPARE(main.users().Cmb_User->currentText(), u"Guest"_s); // the saved user again
     QCOMPARE(main.users().Cmb_User->count(), 3);                // the new user listed
     for (auto* p : pictures)
@@ -116,7 +116,7 @@ void MainTest::activationWaitsForTheHandler() {
     ProgramFolder folder;
     Main main;
     QVERIFY(main.start());
-    QTRY_COMPARE(main.activationCount(), 1);
+    QTRY_COMPARE(activations(main), 1);
 
     // The activation queued when the first window closes is due while the second is open.
     int whileSecondOpen = -1;
@@ -124,7 +124,7 @@ void MainTest::activationWaitsForTheHandler() {
     ModalScript script;
     script.press(u"Cmd_OK"_s).then(u"Msg2"_s, [&](QDialog& prompt) {
         settle();
-        whileSecondOpen = main.activationCount();
+        whileSecondOpen = activations(main);
         prompt.findChild<QPushButton*>(u"Cmd_OK"_s)->click();
     });
     runAsHandler(&main, [&] {
@@ -133,14 +133,14 @@ void MainTest::activationWaitsForTheHandler() {
         Mod1::MsgText = u"second"_s;
         Msg2 prompt;
         platform::ModalWindows::exec(prompt);
-        atTheEnd = main.activationCount();
+        atTheEnd = activations(main);
     });
     QVERIFY2(script.finished(), qPrintable(script.report()));
     QCOMPARE(whileSecondOpen, 1);
     QCOMPARE(atTheEnd, 1);
-    QTRY_COMPARE(main.activationCount(), 2);
+    QTRY_COMPARE(activations(main), 2);
     settle();
-    QCOMPARE(main.activationCount(), 2);
+    QCOMPARE(activations(main), 2);
 }
 
 // When the activation cannot read the users it says so once; closing that notice does not
@@ -149,16 +149,16 @@ void MainTest::activationErrorIsToldOnce() {
     ProgramFolder folder;
     Main main;
     QVERIFY(main.start());
-    QTRY_COMPARE(main.activationCount(), 1);
+    QTRY_COMPARE(activations(main), 1);
     folder.execute(u"ALTER TABLE Mst_User RENAME TO Old_User"_s);
 
     ModalScript script;
     script.press(u"Cmd_OK"_s).press(u"Cmd_OK"_s);
     runAsHandler(&main, [&] { Mod1::ShowMessage(u"x"_s, 0, &main, 0); });
-    QTRY_COMPARE(main.activationCount(), 2);
+    QTRY_COMPARE(activations(main), 2);
     QTRY_VERIFY(script.finished());
     settle();
-    QCOMPARE(main.activationCount(), 2);
+    QCOMPARE(activations(main), 2);
     QVERIFY(script.messages()[1].text.startsWith(u"データベースの処理に失敗しました。\r"_s));
     QVERIFY(script.messages()[1].text.contains(u"no such table: Mst_User"_s));
     QCOMPARE(main.focusWidget(), main.clock().Txt_A_1); // the other steps still ran
@@ -168,7 +168,7 @@ void MainTest::unloadSavesTheShownUser() {
     ProgramFolder folder;
     Main main;
     QVERIFY(main.start());
-    QTRY_COMPARE(main.activationCount(), 1);
+    QTRY_COMPARE(activations(main), 1);
     main.users().Cmb_User->setEditText(u"誰か知らない人"_s);
     QVERIFY(main.close());
     QCOMPARE(ProgramFolder::setting(u"User"_s), u"誰か知らない人"_s);
@@ -217,7 +217,7 @@ void MainTest::databaseProblemStopsInOrder() {
         QVERIFY(!main.start());
         QVERIFY(!main.isVisible());
         settle();
-        QCOMPARE(main.activationCount(), 0);
+        QCOMPARE(activations(main), 0);
     }
     QVERIFY2(script.finished(), qPrintable(script.report()));
     const QString text = script.messages().first().text;

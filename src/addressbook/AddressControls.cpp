@@ -152,13 +152,6 @@ QListWidgetItem* selectedEntry(const QListWidget* list) {
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-void onEntryChosen(QListWidget* list, QObject* context, const std::function<void()>& click) {
-    QObject::connect(list, &QListWidget::itemSelectionChanged, context, [list, click] {
-        if (selectedEntry(list))
-            click();
-    });
-}
-
 platform::Button3D* pictureButton(QWidget* parent, const QString& name, const QString& caption, const QString& iconName,
                                   double left, double top, double width, double height) {
     auto* button = new StackedButton(caption, QIcon::fromTheme(iconName), parent);

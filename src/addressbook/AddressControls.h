@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <variant>
@@ -34,9 +33,6 @@ QLineEdit* textBox(QWidget* parent, const QString& name, platform::ImeMode ime, 
 QListWidget* nameList(QWidget* parent, double left, double top, double width, double height);
 // The selected entry of a name list; null when nothing is selected.
 QListWidgetItem* selectedEntry(const QListWidget* list);
-// Runs `click` when an entry of the list is chosen, by mouse or keyboard. Refilling the list
-// leaves nothing selected, which is no click.
-void onEntryChosen(QListWidget* list, QObject* context, const std::function<void()>& click);
 // A big button with a picture above its caption. Return in a text box never presses it.
 platform::Button3D* pictureButton(QWidget* parent, const QString& name, const QString& caption, const QString& iconName,
                                   double left, double top, double width, double height);
@@ -65,13 +61,6 @@ void clearTextBoxes(QWidget* frame);
 
 // Lets the Tab key visit the widgets in this order.
 void chainTabOrder(const QList<QWidget*>& widgets);
-
-// The newest window of its kind while it lives: the one the shared routines of that kind of
-// window work on.
-template <class Window> QPointer<Window>& openWindow() {
-    static QPointer<Window> window;
-    return window;
-}
 
 // The font of the phone-book windows' frames, panels and buttons.
 QFont windowFont();

@@ -18,22 +18,17 @@ using namespace Qt::StringLiterals;
 using addressbook::fieldText;
 
 DataCreate::DataCreate(QWidget* parent) : QDialog(parent) {
-    addressbook::openWindow<DataCreate>() = this;
     buildControls();
     connectHandlers();
     core::guarded(this, [this] { Form_Load(); });
 }
 
-DataCreate* DataCreate::form() {
-    return addressbook::openWindow<DataCreate>();
-}
-
 void DataCreate::connectHandlers() {
-    addressbook::onEntryChosen(LS, this, [this] { LS_Click(); });
+    core::connectGuarded(LS, &QListWidget::itemSelectionChanged, this, &DataCreate::LS_Click);
     connect(Cmd_Clear, &QPushButton::clicked, this, &DataCreate::Cmd_Clear_Click);
-    connect(Cmd_Insert, &QPushButton::clicked, this, &DataCreate::Cmd_Insert_Click);
-    connect(Cmd_Update, &QPushButton::clicked, this, &DataCreate::Cmd_Update_Click);
-    connect(Cmd_Delete, &QPushButton::clicked, this, &DataCreate::Cmd_Delete_Click);
+    core::connectGuarded(Cmd_Insert, &QPushButton::clicked, this, &DataCreate::Cmd_Insert_Click);
+    core::connectGuarded(Cmd_Update, &QPushButton::clicked, this, &DataCreate::Cmd_Update_Click);
+    core::connectGuarded(Cmd_Delete, &QPushButton::clicked, this, &DataCreate::Cmd_Delete_Click);
     connect(Cmd_EXIT, &QPushButton::clicked, this, &DataCreate::Cmd_EXIT_Click);
 }
 
@@ -52,16 +47,14 @@ void DataCreate::Form_Load() {
 }
 
 void DataCreate::LS_Click() {
-    core::guarded(this, [this] {
-        const QListWidgetItem* entry = addressbook::selectedEntry(LS);
-        if (!entry)
-            return;
-        const bool found = addressbook::openAddressRecord(entry->text());
-        Mod1::ClearAddressEntry();
-        if (found)
-            showRecord();
-        Txt_Name_1->setFocus();
-    });
+    const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    if (!entry)
+        return;
+    const bool found = addressbook::openAddressRecord(entry->text());
+    ClearAddressEntry();
+    if (found)
+        showRecord();
+    Txt_Name_1->setFocus();
 }
 
 // Fills the boxes from the current row of Rs; a Null column leaves its box as it is.
@@ -89,10 +82,10 @@ void DataCreate::showRecord() {
     const QVariant birth = Mod1::Rs->field(u"Birth"_s);
     if (!birth.isNull()) {
         const QString stored = birth.toString();
-        Cmb_Nengou->setEditText(Mod1::BirthPart(stored, 0));
+        Cmb_Nengou->setEditText(addressbook::BirthPart(stored, 0));
         for (qint16 part = 1; part <= 3; ++part) {
             QLineEdit* box = part == 1 ? Txt_Y : part == 2 ? Txt_M : Txt_D;
-            box->setText(Mod1::BirthPart(stored, part));
+            box->setText(addressbook::BirthPart(stored, part));
             box->setCursorPosition(0);
         }
     }
@@ -115,7 +108,7 @@ void DataCreate::showRecord() {
 }
 
 void DataCreate::Cmd_Clear_Click() {
-    Mod1::ClearAddressEntry();
+    ClearAddressEntry();
     Txt_Name_1->setFocus();
 }
 
@@ -123,14 +116,7 @@ void DataCreate::Cmd_EXIT_Click() {
     close();
 }
 
-namespace Mod1 {
-
-void ClearAddressEntry() {
-    TargetForm = DataCreate::form();
-    auto* window = qobject_cast<DataCreate*>(TargetForm.data());
-    if (!window)
-        return;
-    addressbook::clearTextBoxes(window->SSFrame1);
+void DataCreate::ClearAddressEntry() {
+    Mod1::TargetForm = this;
+    addressbook::clearTextBoxes(SSFrame1);
 }
-
-} // namespace Mod1

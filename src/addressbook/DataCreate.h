@@ -21,9 +21,6 @@ class DataCreate : public QDialog {
 public:
     explicit DataCreate(QWidget* parent = nullptr);
 
-    // The entry window that is open, if any.
-    static DataCreate* form();
-
     platform::Frame3D* SSFrame1;
     QListWidget* LS;
 
@@ -67,6 +64,9 @@ public:
     void Cmd_Delete_Click();
     void Cmd_EXIT_Click();
 
+    // Empties the 22 text boxes; the list and the two combo boxes stay.
+    void ClearAddressEntry();
+
 private:
     void buildControls();
     void connectHandlers();
@@ -86,10 +86,3 @@ private:
     QString insertStatement() const;
     QString updateStatement(const QString& entry) const;
 };
-
-namespace Mod1 {
-
-// Empties the 22 text boxes of the entry window; the list and the two combo boxes stay.
-void ClearAddressEntry();
-
-} // namespace Mod1

@@ -20,12 +20,12 @@ using platform::sqlText;
 bool DataCreate::nameIsUsable(const QListWidgetItem* own) {
     const QString name = Txt_Name_1->text();
     if (core::trimBlanks(name).isEmpty()) {
-        Mod1::ShowMessage(u"名前が入力されていません。"_s, Mod1::KindNotice, this, 0);
+        Mod1::ShowMessage(u"名前が入力されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         return false;
     }
     for (int i = 0; i < LS->count(); ++i) {
         if (LS->item(i) != own && LS->item(i)->text() == name) {
-            Mod1::ShowMessage(u"その名前はすでに登録されています。"_s, Mod1::KindNotice, this, 0);
+            Mod1::ShowMessage(u"その名前はすでに登録されています。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
             return false;
         }
     }
@@ -35,7 +35,7 @@ bool DataCreate::nameIsUsable(const QListWidgetItem* own) {
 bool DataCreate::sexIsUsable() {
     if (addressbook::startsWithDigit(Cmb_Sex->currentText()))
         return true;
-    Mod1::ShowMessage(u"性別が選択されていません。"_s, Mod1::KindNotice, this, 0);
+    Mod1::ShowMessage(u"性別が選択されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
     Cmb_Sex->setFocus();
     return false;
 }
@@ -80,7 +80,7 @@ QString DataCreate::updateStatement(const QString& entry) const {
 QListWidgetItem* DataCreate::entryToWrite() {
     QListWidgetItem* entry = addressbook::selectedEntry(LS);
     if (!entry)
-        Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, 0);
+        Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
     return entry;
 }
 
@@ -99,60 +99,54 @@ bool DataCreate::wroteRecordOf(const QString& entry) {
     if (Mod1::Db->execute(Mod1::Sql) > 0)
         return true;
     Mod1::ShowMessage(u"ＤＢに［ "_s + entry + u" ］さんが見つかりません。\rリストを読み込み直します。"_s,
-                      Mod1::KindNotice, this, 0);
+                      Mod1::KindNotice, this, Mod1::FocusOk);
     Form_Load();
     Txt_Name_1->setFocus();
     return false;
 }
 
 void DataCreate::Cmd_Insert_Click() {
-    core::guarded(this, [this] {
-        if (!nameIsUsable(nullptr) || !sexIsUsable())
-            return;
-        if (!confirmed(u"ＤＢに［ "_s + Txt_Name_1->text() + u" ］さんを追加してよろしいですか？"_s, 0))
-            return;
-        Mod1::Sql = insertStatement();
-        Mod1::Db->execute(Mod1::Sql);
-        Mod1::ShowMessage(u"ＤＢに追加しました。"_s, Mod1::KindNotice, this, 0);
-        Form_Load();
-        Mod1::ClearAddressEntry();
-        Txt_Name_1->setFocus();
-    });
+    if (!nameIsUsable(nullptr) || !sexIsUsable())
+        return;
+    if (!confirmed(u"ＤＢに［ "_s + Txt_Name_1->text() + u" ］さんを追加してよろしいですか？"_s, Mod1::FocusYes))
+        return;
+    Mod1::Sql = insertStatement();
+    Mod1::Db->execute(Mod1::Sql);
+    Mod1::ShowMessage(u"ＤＢに追加しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
+    Form_Load();
+    ClearAddressEntry();
+    Txt_Name_1->setFocus();
 }
 
 // Renames too: the new name comes from the name box, the old one from the list. The name is
 // checked as for an insert, so no two records ever share a name.
 void DataCreate::Cmd_Update_Click() {
-    core::guarded(this, [this] {
-        const QListWidgetItem* selected = entryToWrite();
-        if (!selected || !nameIsUsable(selected) || !sexIsUsable())
-            return;
-        const QString entry = selected->text();
-        if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, 0))
-            return;
-        Mod1::Sql = updateStatement(entry);
-        if (!wroteRecordOf(entry))
-            return;
-        Mod1::ShowMessage(u"ＤＢを修正しました。"_s, Mod1::KindNotice, this, 0);
-        Form_Load();
-        Txt_Name_1->setFocus();
-    });
+    const QListWidgetItem* selected = entryToWrite();
+    if (!selected || !nameIsUsable(selected) || !sexIsUsable())
+        return;
+    const QString entry = selected->text();
+    if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))
+        return;
+    Mod1::Sql = updateStatement(entry);
+    if (!wroteRecordOf(entry))
+        return;
+    Mod1::ShowMessage(u"ＤＢを修正しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
+    Form_Load();
+    Txt_Name_1->setFocus();
 }
 
 void DataCreate::Cmd_Delete_Click() {
-    core::guarded(this, [this] {
-        const QListWidgetItem* selected = entryToWrite();
-        if (!selected)
-            return;
-        const QString entry = selected->text();
-        if (!confirmed(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s, 1))
-            return;
-        Mod1::Sql = u"delete from mst_address where name_1 = '"_s + sqlText(entry) + u"';"_s;
-        if (!wroteRecordOf(entry))
-            return;
-        Mod1::ShowMessage(u"ＤＢから削除しました。"_s, Mod1::KindNotice, this, 0);
-        Mod1::ClearAddressEntry();
-        Form_Load();
-        Txt_Name_1->setFocus();
-    });
+    const QListWidgetItem* selected = entryToWrite();
+    if (!selected)
+        return;
+    const QString entry = selected->text();
+    if (!confirmed(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s, Mod1::FocusNo))
+        return;
+    Mod1::Sql = u"delete from mst_address where name_1 = '"_s + sqlText(entry) + u"';"_s;
+    if (!wroteRecordOf(entry))
+        return;
+    Mod1::ShowMessage(u"ＤＢから削除しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
+    ClearAddressEntry();
+    Form_Load();
+    Txt_Name_1->setFocus();
 }

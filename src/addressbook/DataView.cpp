@@ -19,10 +19,10 @@ namespace {
 // A stored birth date in era form: "平成 08年 01月 05日". A text that is no date (a row made
 // elsewhere) is shown as it is stored.
 QString eraBirth(const QString& stored) {
-    const QString era = Mod1::BirthPart(stored, 0);
-    const QString year = Mod1::BirthPart(stored, 1);
-    const QString month = Mod1::BirthPart(stored, 2);
-    const QString day = Mod1::BirthPart(stored, 3);
+    const QString era = addressbook::BirthPart(stored, 0);
+    const QString year = addressbook::BirthPart(stored, 1);
+    const QString month = addressbook::BirthPart(stored, 2);
+    const QString day = addressbook::BirthPart(stored, 3);
     if (era.isEmpty())
         return stored;
     return era + u' ' + year + u"年 "_s + month + u"月 "_s + day + u"日"_s;
@@ -31,9 +31,8 @@ QString eraBirth(const QString& stored) {
 } // namespace
 
 DataView::DataView(QWidget* parent) : QDialog(parent) {
-    addressbook::openWindow<DataView>() = this;
     buildControls();
-    addressbook::onEntryChosen(LS, this, [this] { LS_Click(); });
+    core::connectGuarded(LS, &QListWidget::itemSelectionChanged, this, &DataView::LS_Click);
     connect(Lab17, &platform::Panel3D::clicked, this, &DataView::Lab17_Click);
     connect(Lab18, &platform::Panel3D::clicked, this, &DataView::Lab18_Click);
     connect(Lab19, &platform::Panel3D::clicked, this, &DataView::Lab19_Click);
@@ -41,10 +40,6 @@ DataView::DataView(QWidget* parent) : QDialog(parent) {
     connect(EXIT, &QPushButton::clicked, this, &DataView::EXIT_Click);
     // A search the database refuses leaves an empty list, after a notice with its words.
     core::guarded(this, [this] { Form_Load(); });
-}
-
-DataView* DataView::form() {
-    return addressbook::openWindow<DataView>();
 }
 
 void DataView::Form_Load() {
@@ -55,15 +50,13 @@ void DataView::Form_Load() {
 }
 
 void DataView::LS_Click() {
-    core::guarded(this, [this] {
-        const QListWidgetItem* entry = addressbook::selectedEntry(LS);
-        if (!entry)
-            return;
-        const bool found = addressbook::openAddressRecord(entry->text());
-        Mod1::ClearResultPanels();
-        if (found)
-            showRecord();
-    });
+    const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    if (!entry)
+        return;
+    const bool found = addressbook::openAddressRecord(entry->text());
+    ClearResultPanels();
+    if (found)
+        showRecord();
 }
 
 void DataView::showRecord() {
@@ -86,7 +79,7 @@ void DataView::offerCopy(const platform::Panel3D* panel, const QString& question
     const QString text = panel->caption();
     if (text.isEmpty())
         return;
-    if (Mod1::ShowMessage(question, Mod1::KindQuestion, this, 0) == Mod1::AnswerNo)
+    if (Mod1::ShowMessage(question, Mod1::KindQuestion, this, Mod1::FocusYes) == Mod1::AnswerNo)
         return;
     QGuiApplication::clipboard()->setText(text);
 }
@@ -114,18 +107,9 @@ void DataView::EXIT_Click() {
     done(ClosesSearch);
 }
 
-namespace Mod1 {
-
-void ClearResultPanels() {
-    TargetForm = DataView::form();
-    auto* window = qobject_cast<DataView*>(TargetForm.data());
-    if (!window)
-        return;
-    for (platform::Panel3D* panel :
-         {window->Lab01, window->Lab02, window->Lab03, window->Lab04, window->Lab05, window->Lab06, window->Lab07,
-          window->Lab08, window->Lab09, window->Lab10, window->Lab11, window->Lab12, window->Lab13, window->Lab14,
-          window->Lab15, window->Lab16, window->Lab17, window->Lab18, window->Lab19, window->Lab20, window->Lab21})
+void DataView::ClearResultPanels() {
+    Mod1::TargetForm = this;
+    for (platform::Panel3D* panel : {Lab01, Lab02, Lab03, Lab04, Lab05, Lab06, Lab07, Lab08, Lab09, Lab10, Lab11,
+                                     Lab12, Lab13, Lab14, Lab15, Lab16, Lab17, Lab18, Lab19, Lab20, Lab21})
         panel->setCaption(QString());
 }
-
-} // namespace Mod1

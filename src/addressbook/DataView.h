@@ -22,9 +22,6 @@ public:
 
     explicit DataView(QWidget* parent = nullptr);
 
-    // The results window that is open, if any.
-    static DataView* form();
-
     platform::Frame3D* SSFrame1;
     QListWidget* LS;
     platform::Panel3D* Lab01;
@@ -59,15 +56,11 @@ public:
     void SSCommand1_Click();
     void EXIT_Click();
 
+    // Empties the value panels Lab01 to Lab21.
+    void ClearResultPanels();
+
 private:
     void buildControls();
     void showRecord();
     void offerCopy(const platform::Panel3D* panel, const QString& question);
 };
-
-namespace Mod1 {
-
-// Empties the value panels Lab01 to Lab21 of the results window.
-void ClearResultPanels();
-
-} // namespace Mod1

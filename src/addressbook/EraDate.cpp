@@ -111,7 +111,7 @@ UDate moment(const QDate& date) {
 
 } // namespace
 
-namespace Mod1 {
+namespace addressbook {
 
 QString BirthPart(const QString& birth, qint16 part) {
     if (part < 0 || part > 3)
@@ -148,10 +148,6 @@ QString NengouToYear(const QString& era, qint16 year) {
     return western.left(4);
 }
 
-} // namespace Mod1
-
-namespace addressbook {
-
 QString composeBirthDate(const QString& era, const QString& yearText, const QString& month, const QString& day) {
     if (yearText.isEmpty())
         return {};
@@ -159,7 +155,7 @@ QString composeBirthDate(const QString& era, const QString& yearText, const QStr
     const int eraYear = yearText.trimmed().toInt(&whole);
     if (!whole || eraYear < 1 || eraYear > 32767)
         return {};
-    const QString candidate = Mod1::NengouToYear(era, static_cast<qint16>(eraYear)) + u'/' + month + u'/' + day;
+    const QString candidate = NengouToYear(era, static_cast<qint16>(eraYear)) + u'/' + month + u'/' + day;
     return readStoredDate(candidate) ? candidate : QString();
 }
 

@@ -4,7 +4,7 @@
 
 // Birth dates are stored as western dates in text, "yyyy/m/d" with month and day as typed,
 // and are entered and shown in the Japanese era calendar.
-namespace Mod1 {
+namespace addressbook {
 
 // One field of a stored birth date in the era calendar: part 0 the era name ("平成"), 1 the
 // year within the era as two digits ("08"; the first year of an era is "01"), 2 the month and
@@ -14,10 +14,6 @@ QString BirthPart(const QString& birth, qint16 part);
 // The western year, as four digits, in which the given year of the era falls ("平成", 8 gives
 // "1996"). An era the calendar does not know gives empty text.
 QString NengouToYear(const QString& era, qint16 year);
-
-} // namespace Mod1
-
-namespace addressbook {
 
 // The birth date to store from the four date boxes of the entry window: the era, the year
 // within the era, and the month and day as typed. Empty when the year box is empty, when it

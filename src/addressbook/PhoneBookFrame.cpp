@@ -2,7 +2,6 @@
 
 #include "addressbook/DataCreate.h"
 #include "addressbook/Search_1.h"
-#include "core/Main.h"
 #include "platform/Controls3D.h"
 #include "platform/ModalWindows.h"
 #include "platform/Twips.h"
@@ -10,8 +9,7 @@
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
 
-PhoneBookFrame::PhoneBookFrame(Main& main) : QObject(&main), m_main(main) {
-    QWidget* frame = main.SSFrame3;
+PhoneBookFrame::PhoneBookFrame(QWidget* frame) : QObject(frame) {
     const auto button = [frame](const QString& name, const QString& iconName, double left) {
         auto* b = new platform::Button3D({}, QIcon::fromTheme(iconName), frame);
         b->setObjectName(name);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class Main;
+class QWidget;
 
 namespace platform {
 class Button3D;
@@ -14,7 +14,8 @@ class Panel3D;
 class PhoneBookFrame : public QObject {
     Q_OBJECT
 public:
-    explicit PhoneBookFrame(Main& main);
+    // Builds the two buttons and their panels inside `frame`.
+    explicit PhoneBookFrame(QWidget* frame);
 
     platform::Button3D* Cmd_T1;
     platform::Panel3D* Lab_T1; // "マスタ登録"
@@ -25,7 +26,4 @@ public:
     void Cmd_T1_Click();
     // Opens the search window; returns when it has closed.
     void Cmd_T2_Click();
-
-private:
-    Main& m_main;
 };

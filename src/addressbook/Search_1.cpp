@@ -24,16 +24,11 @@ const QString allSexes = u"0 全部"_s;
 } // namespace
 
 Search_1::Search_1(QWidget* parent) : QDialog(parent) {
-    addressbook::openWindow<Search_1>() = this;
     buildControls();
     connect(Cmd_Clear, &QPushButton::clicked, this, &Search_1::Cmd_Clear_Click);
     connect(Cmd_Insert, &QPushButton::clicked, this, &Search_1::Cmd_Insert_Click);
     connect(Cmd_Search, &QPushButton::clicked, this, &Search_1::Cmd_Search_Click);
     core::guarded(this, [this] { Form_Load(); });
-}
-
-Search_1* Search_1::form() {
-    return addressbook::openWindow<Search_1>();
 }
 
 void Search_1::Form_Load() {
@@ -71,7 +66,7 @@ QString Search_1::searchStatement() const {
 }
 
 void Search_1::Cmd_Clear_Click() {
-    Mod1::ClearSearchConditions();
+    ClearSearchConditions();
     Txt_Name_1->setFocus();
 }
 
@@ -83,7 +78,7 @@ void Search_1::Cmd_Insert_Click() {
 void Search_1::Cmd_Search_Click() {
     const QString sex = Cmb_Sex->currentText();
     if (!sex.isEmpty() && !addressbook::startsWithDigit(sex)) {
-        Mod1::ShowMessage(u"性別が正しく入力されていません。"_s, Mod1::KindNotice, this, 0);
+        Mod1::ShowMessage(u"性別が正しく入力されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         Cmb_Sex->setFocus();
         return;
     }
@@ -93,15 +88,8 @@ void Search_1::Cmd_Search_Click() {
         close();
 }
 
-namespace Mod1 {
-
-void ClearSearchConditions() {
-    TargetForm = Search_1::form();
-    auto* window = qobject_cast<Search_1*>(TargetForm.data());
-    if (!window)
-        return;
-    addressbook::clearTextBoxes(window->SSFrame1);
-    window->Cmb_Sex->setEditText(allSexes);
+void Search_1::ClearSearchConditions() {
+    Mod1::TargetForm = this;
+    addressbook::clearTextBoxes(SSFrame1);
+    Cmb_Sex->setEditText(allSexes);
 }
-
-} // namespace Mod1

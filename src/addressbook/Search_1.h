@@ -19,9 +19,6 @@ class Search_1 : public QDialog {
 public:
     explicit Search_1(QWidget* parent = nullptr);
 
-    // The search window that is open, if any.
-    static Search_1* form();
-
     platform::Frame3D* SSFrame1;
     QLineEdit* Txt_Furigana;
     QLineEdit* Txt_Name_1;
@@ -46,15 +43,11 @@ public:
     void Cmd_Insert_Click();
     void Cmd_Search_Click();
 
+    // Empties the search boxes and puts the sex box back on "0 全部".
+    void ClearSearchConditions();
+
 private:
     void buildControls();
     // The select statement of the boxes as they stand.
     QString searchStatement() const;
 };
-
-namespace Mod1 {
-
-// Empties the search boxes and puts the sex box back on "0 全部".
-void ClearSearchConditions();
-
-} // namespace Mod1

@@ -1,6 +1,6 @@
 #include "calendar/CalendarFrame.h"
 
-#include "core/Main.h"
+#include "core/EngineGuard.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
 #include "platform/ListPick.h"
@@ -59,8 +59,8 @@ QString dateText(int year, int month, int day) {
 
 } // namespace
 
-CalendarFrame::CalendarFrame(Main& main) : QObject(&main), m_main(main) {
-    QWidget* frame = main.SSFrame1;
+CalendarFrame::CalendarFrame(QWidget& window, QWidget* frame, std::function<QString()> currentUser)
+    : QObject(&window), m_window(window), m_currentUser(std::move(currentUser)) {
     const auto pictureButton = [frame](const char16_t* name, const QIcon& picture, double left) {
         auto* b = new platform::Button3D({}, picture, frame);
         b->setObjectName(QString::fromUtf16(name));
@@ -124,13 +124,13 @@ CalendarFrame::CalendarFrame(Main& main) : QObject(&main), m_main(main) {
     ClickDate->setFont(QFont(labelFont, 9));
     placeTwips(ClickDate, 1395, 1755, 960, 195);
 
-    connect(Cmd_Edit, &QPushButton::clicked, this, &CalendarFrame::Cmd_Edit_Click);
+    core::connectGuarded(Cmd_Edit, &QPushButton::clicked, this, &CalendarFrame::Cmd_Edit_Click, &m_window);
     connect(Cmd_Now, &QPushButton::clicked, this, &CalendarFrame::Cmd_Now_Click);
     connect(Cmd_R, &QPushButton::clicked, this, &CalendarFrame::Cmd_R_Click);
     connect(Cmd_F, &QPushButton::clicked, this, &CalendarFrame::Cmd_F_Click);
 }
 
-void CalendarFrame::buildMonth() {
+void CalendarFrame::BuildMonth() {
     Cmb_Year->clear();
     Cmb_Month->clear();
     const QDate today = platform::now().date();
@@ -189,11 +189,8 @@ void CalendarFrame::moveMonth(int step) {
     const auto first = monthInBoxes();
     if (!first)
         return;
+    // A move past the years the boxes take is put back by the click like a typed one.
     const QDate moved = first->addMonths(step);
-    if (moved.year() < 100 || moved.year() > 9999) {
-        showMonthInBoxes(m_year, m_month);
-        return;
-    }
     showMonthInBoxes(moved.year(), moved.month());
     Cmb_Year_Click();
 }
@@ -207,7 +204,7 @@ void CalendarFrame::Cmd_R_Click() {
 }
 
 void CalendarFrame::Cmd_Now_Click() {
-    Mod1::BuildMonth();
+    BuildMonth();
 }
 
 void CalendarFrame::Cmd_Day_Click(int Index) {
@@ -218,11 +215,3 @@ void CalendarFrame::Cmd_Day_Click(int Index) {
     showMonthInBoxes(m_year, m_month);
     ClickDate->setText(dateText(m_year, m_month, day.toInt()));
 }
-
-namespace Mod1 {
-
-void BuildMonth() {
-    Main::form()->calendar().buildMonth();
-}
-
-} // namespace Mod1

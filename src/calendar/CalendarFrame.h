@@ -3,9 +3,9 @@
 #include <QDate>
 #include <QObject>
 #include <array>
+#include <functional>
 #include <optional>
 
-class Main;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -21,7 +21,9 @@ class Frame3D;
 class CalendarFrame : public QObject {
     Q_OBJECT
 public:
-    explicit CalendarFrame(Main& main);
+    // Builds the controls inside `frame` of `window`; `currentUser` names the user whose
+    // diary the diary button opens.
+    CalendarFrame(QWidget& window, QWidget* frame, std::function<QString()> currentUser);
 
     platform::Button3D* Cmd_Edit;
     platform::Button3D* Cmd_Now;
@@ -44,8 +46,8 @@ public:
     void Cmd_Now_Click();
     void Cmd_Day_Click(int Index);
 
-    // Shows the current month with today selected.
-    void buildMonth();
+    // Shows the current month and selects today.
+    void BuildMonth();
 
 private:
     // Lays the month out on the grid, every cell outside it empty, and remembers it as the
@@ -58,14 +60,8 @@ private:
     void showMonthInBoxes(int year, int month);
     void moveMonth(int step);
 
-    Main& m_main;
+    QWidget& m_window;
+    std::function<QString()> m_currentUser;
     int m_year = 0; // the month on view
     int m_month = 0;
 };
-
-namespace Mod1 {
-
-// Shows the current month and selects today.
-void BuildMonth();
-
-} // namespace Mod1

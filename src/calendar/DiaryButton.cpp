@@ -2,14 +2,11 @@
 #include "calendar/CalendarFrame.h"
 #include "calendar/MEMO.h"
 #include "core/EngineGuard.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "core/Msg2.h"
 #include "platform/ModalWindows.h"
 #include "platform/SqlText.h"
-#include "users/UserFrame.h"
 
-#include <QComboBox>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -39,36 +36,34 @@ bool passwordMatches(const QString& user, const QString& password) {
 } // namespace
 
 void CalendarFrame::Cmd_Edit_Click() {
-    core::guarded(&m_main, [this] {
-        const QString user = m_main.users().Cmb_User->currentText();
-        if (user == u"Guest"_s) {
-            Mod1::ShowMessage(u"Guestの方は日記を登録できません。"_s, Mod1::KindNotice, &m_main, 0);
-            return;
-        }
+    const QString user = m_currentUser();
+    if (user == u"Guest"_s) {
+        Mod1::ShowMessage(u"Guestの方は日記を登録できません。"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
+        return;
+    }
 
-        Mod1::MsgOwner = &m_main;
-        Mod1::MsgText = u"[ "_s + user + u" ]"_s + u"さんのパスワードを入力して下さい。"_s;
-        {
-            Msg2 prompt;
-            platform::ModalWindows::exec(prompt);
-        }
-        const QString password = Mod1::MsgText;
-        if (!passwordMatches(user, password)) {
-            Mod1::ShowMessage(u"パスワードが間違っています。"_s, Mod1::KindNotice, &m_main, 0);
-            return;
-        }
+    Mod1::MsgOwner = &m_window;
+    Mod1::MsgText = u"[ "_s + user + u" ]"_s + u"さんのパスワードを入力して下さい。"_s;
+    {
+        Msg2 prompt;
+        platform::ModalWindows::exec(prompt);
+    }
+    const QString password = Mod1::MsgText;
+    if (!passwordMatches(user, password)) {
+        Mod1::ShowMessage(u"パスワードが間違っています。"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
+        return;
+    }
 
-        const QString date = ClickDate->text();
-        Mod1::Sql = u"select count(*) as [TOTAL] FROM TMP_Sche"_s + u" WHERE Date_Data = '"_s + sqlText(date) + u"'"_s +
-                    u" AND UserName = '"_s + sqlText(user) + u"'"_s;
-        Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql);
-        if (total() == 0) {
-            Mod1::Sql = u"INSERT INTO TMP_Sche(Date_Data,Daily_Data,UserName) values('"_s + sqlText(date) +
-                        u"' , '' , '"_s + sqlText(user) + u"')"_s;
-            Mod1::Db->execute(Mod1::Sql);
-        }
+    const QString date = ClickDate->text();
+    Mod1::Sql = u"select count(*) as [TOTAL] FROM TMP_Sche"_s + u" WHERE Date_Data = '"_s + sqlText(date) + u"'"_s +
+                u" AND UserName = '"_s + sqlText(user) + u"'"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql);
+    if (total() == 0) {
+        Mod1::Sql = u"INSERT INTO TMP_Sche(Date_Data,Daily_Data,UserName) values('"_s + sqlText(date) +
+                    u"' , '' , '"_s + sqlText(user) + u"')"_s;
+        Mod1::Db->execute(Mod1::Sql);
+    }
 
-        MEMO editor;
-        platform::ModalWindows::exec(editor);
-    });
+    MEMO editor(date, user);
+    platform::ModalWindows::exec(editor);
 }

@@ -1,33 +1,20 @@
 #include "calendar/MEMO.h"
 
-#include "calendar/CalendarFrame.h"
 #include "core/EngineGuard.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/ImeMode.h"
 #include "platform/MultiLineBox.h"
 #include "platform/SqlText.h"
 #include "platform/Twips.h"
-#include "users/UserFrame.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
 using platform::sqlText;
 
-namespace {
-
-QString currentUser() {
-    return Main::form()->users().Cmb_User->currentText();
-}
-
-} // namespace
-
-MEMO::MEMO(QWidget* parent) : QDialog(parent) {
+MEMO::MEMO(const QString& date, const QString& user, QWidget* parent) : QDialog(parent), m_user(user) {
     setObjectName(u"MEMO"_s);
     setWindowTitle(u"Tamoru ～ 日記その他 ～"_s);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -62,17 +49,16 @@ MEMO::MEMO(QWidget* parent) : QDialog(parent) {
     setTabOrder(Txt_Memo, Cmd_Exit);
     setTabOrder(Cmd_Exit, Cmd_Set);
     connect(Txt_Memo, &QPlainTextEdit::textChanged, this, [this] { MemoChanged = 1; });
-    connect(Cmd_Set, &QPushButton::clicked, this, &MEMO::Cmd_Set_Click);
-    connect(Cmd_Exit, &QPushButton::clicked, this, &MEMO::Cmd_Exit_Click);
+    core::connectGuarded(Cmd_Set, &QPushButton::clicked, this, &MEMO::Cmd_Set_Click);
+    core::connectGuarded(Cmd_Exit, &QPushButton::clicked, this, &MEMO::Cmd_Exit_Click);
 
-    Form_Load();
+    Form_Load(date);
 }
 
-void MEMO::Form_Load() {
+void MEMO::Form_Load(const QString& date) {
     platform::moveTwips(this, 400, 400);
-    const QString date = Main::form()->calendar().ClickDate->text();
     Mod1::Sql = u"SELECT * FROM TMP_Sche"_s + u" WHERE Date_Data = '"_s + sqlText(date) + u"'"_s +
-                u" And UserName = '"_s + sqlText(currentUser()) + u"'"_s;
+                u" And UserName = '"_s + sqlText(m_user) + u"'"_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql);
     Data_Date->setCaption(Mod1::Rs->field(u"date_data"_s).toString());
     Lab_User->setCaption(Mod1::Rs->field(u"UserName"_s).toString());
@@ -86,47 +72,44 @@ void MEMO::Form_Load() {
 void MEMO::saveText() {
     Mod1::Sql = u"UPDATE TMP_Sche"_s + u" SET Daily_Data = '"_s + sqlText(Txt_Memo->text()) + u"'"_s +
                 u" Where Date_Data = '"_s + sqlText(Data_Date->caption()) + u"'"_s + u" And UserName = '"_s +
-                sqlText(currentUser()) + u"'"_s;
+                sqlText(m_user) + u"'"_s;
     if (Mod1::Db->execute(Mod1::Sql) == 0)
         throw platform::EngineError(u"この日の日記の行がデータベースにありません。"_s);
 }
 
 void MEMO::Cmd_Set_Click() {
-    core::guarded(this, [this] {
-        const QString date = Data_Date->caption();
-        Mod1::Ret = QString::number(Mod1::ShowMessage(
-            u"［ "_s + date + u" ］"_s + u"\r"_s + u"のメモを更新してよろしいですか？"_s, Mod1::KindQuestion, this, 1));
-        if (Mod1::Ret.toInt() == Mod1::AnswerNo)
-            return;
-        // The change counts as saved only once the row has been written.
-        saveText();
-        MemoChanged = 0;
-        Mod1::ShowMessage(u"メモを更新しました。"_s, Mod1::KindNotice, this, 0);
-    });
+    const QString date = Data_Date->caption();
+    Mod1::Ret =
+        QString::number(Mod1::ShowMessage(u"［ "_s + date + u" ］"_s + u"\r"_s + u"のメモを更新してよろしいですか？"_s,
+                                          Mod1::KindQuestion, this, Mod1::FocusNo));
+    if (Mod1::Ret.toInt() == Mod1::AnswerNo)
+        return;
+    // The change counts as saved only once the row has been written.
+    saveText();
+    MemoChanged = 0;
+    Mod1::ShowMessage(u"メモを更新しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
 }
 
 void MEMO::Cmd_Exit_Click() {
-    core::guarded(this, [this] {
-        if (MemoChanged != 1) {
-            accept();
-            return;
-        }
-        Mod1::Ret = QString::number(
-            Mod1::ShowMessage(u"メモが更新されていませんが更新しますか？"_s, Mod1::KindQuestionCancel, this, 0));
-        switch (Mod1::Ret.toInt()) {
-        case Mod1::AnswerYes:
-            saveText();
-            MemoChanged = 0;
-            Mod1::ShowMessage(Data_Date->caption() + u" のメモを更新しました。"_s, Mod1::KindNotice, this, 0);
-            accept();
-            break;
-        case Mod1::AnswerCancel:
-            break;
-        default: // No, or no answer
-            accept();
-            break;
-        }
-    });
+    if (MemoChanged != 1) {
+        accept();
+        return;
+    }
+    Mod1::Ret = QString::number(Mod1::ShowMessage(u"メモが更新されていませんが更新しますか？"_s,
+                                                  Mod1::KindQuestionCancel, this, Mod1::FocusYes));
+    switch (Mod1::Ret.toInt()) {
+    case Mod1::AnswerYes:
+        saveText();
+        MemoChanged = 0;
+        Mod1::ShowMessage(Data_Date->caption() + u" のメモを更新しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
+        accept();
+        break;
+    case Mod1::AnswerCancel:
+        break;
+    default: // No, or no answer
+        accept();
+        break;
+    }
 }
 
 void MEMO::reject() {}

@@ -12,7 +12,8 @@ class MultiLineBox;
 class MEMO : public QDialog {
     Q_OBJECT
 public:
-    explicit MEMO(QWidget* parent = nullptr);
+    // The editor of the diary row of `date` ("yyyy/m/d") and `user`.
+    MEMO(const QString& date, const QString& user, QWidget* parent = nullptr);
 
     platform::Panel3D* Lab_User;
     platform::Panel3D* Data_Date;
@@ -34,6 +35,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(const QString& date);
     void saveText();
+
+    QString m_user;
 };

@@ -1,6 +1,5 @@
 #include "clock/ClockPart.h"
 
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
@@ -23,8 +22,7 @@ const QString clockFormat = u"yyyy/MM/dd H:mm:ss"_s;
 
 } // namespace
 
-ClockPart::ClockPart(Main& main) : QObject(&main), m_main(main) {
-    QWidget* frame = main.SSFrame1;
+ClockPart::ClockPart(QWidget* frame, platform::Panel3D& TLH, QTimer& timer) : QObject(frame), m_TLH(TLH) {
     Lab_Time = new platform::Panel3D(frame, platform::Panel3D::Bevel::Inset);
     Lab_Time->setObjectName(u"Lab_Time"_s);
     placeTwips(Lab_Time, 45, 2520, 2490, 330);
@@ -48,12 +46,12 @@ ClockPart::ClockPart(Main& main) : QObject(&main), m_main(main) {
     placeTwips(LABEL, 2025, 2880, 150, 195);
     Txt_A_2 = alarmField(u"Txt_A_2", 2160);
 
-    QFont indicatorFont = main.TLH->font();
+    QFont indicatorFont = TLH.font();
     indicatorFont.setPointSizeF(indicatorFont.pointSizeF() * 1.4);
     indicatorFont.setBold(true);
-    main.TLH->setFont(indicatorFont);
+    TLH.setFont(indicatorFont);
 
-    connect(main.Timer1, &QTimer::timeout, this, &ClockPart::Timer1_Timer);
+    connect(&timer, &QTimer::timeout, this, &ClockPart::Timer1_Timer);
 }
 
 std::optional<QString> ClockPart::formatTwoDigits(const QString& text) {
@@ -83,10 +81,10 @@ void ClockPart::Timer1_Timer() {
     // Colour and caption are written on every tick; the panel does nothing when they stand.
     const bool night = time >= QTime(23, 1) || time < QTime(8, 0);
     if (night)
-        m_main.TLH->setForeColor(QColor(255, 0, 0));
+        m_TLH.setForeColor(QColor(255, 0, 0));
     else
-        m_main.TLH->setForeColor(QPalette::ButtonText);
-    m_main.TLH->setCaption(night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s);
+        m_TLH.setForeColor(QPalette::ButtonText);
+    m_TLH.setCaption(night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s);
 }
 
 void ClockPart::focusAlarmHour() {

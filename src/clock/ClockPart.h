@@ -4,9 +4,10 @@
 #include <QString>
 #include <optional>
 
-class Main;
 class QLabel;
 class QLineEdit;
+class QTimer;
+class QWidget;
 
 namespace platform {
 class Panel3D;
@@ -17,7 +18,8 @@ class Panel3D;
 class ClockPart : public QObject {
     Q_OBJECT
 public:
-    explicit ClockPart(Main& main);
+    // Builds the clock and the alarm inside `frame`; `timer` drives it, `TLH` shows the tariff.
+    ClockPart(QWidget* frame, platform::Panel3D& TLH, QTimer& timer);
 
     platform::Panel3D* Lab_Time;
     QLabel* Label3;
@@ -41,5 +43,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Main& m_main;
+    platform::Panel3D& m_TLH;
 };

@@ -2,9 +2,9 @@
 
 #include "platform/Database.h"
 
+#include <QObject>
+#include <QWidget>
 #include <utility>
-
-class QWidget;
 
 namespace core {
 
@@ -21,6 +21,20 @@ template <class Handler> bool guarded(QWidget* owner, Handler&& handler) {
         reportEngineError(owner, error);
         return false;
     }
+}
+
+// Connects a signal to a handler that reaches the database, run as `guarded` with the notice
+// owned by `owner`.
+template <class Sender, class Signal, class Receiver>
+void connectGuarded(Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)(), QWidget* owner) {
+    QObject::connect(sender, signal, receiver,
+                     [receiver, handler, owner] { guarded(owner, [receiver, handler] { (receiver->*handler)(); }); });
+}
+
+// The same for a handler of a window, which owns the notice itself.
+template <class Sender, class Signal, class Window>
+void connectGuarded(Sender* sender, Signal signal, Window* window, void (Window::*handler)()) {
+    connectGuarded(sender, signal, window, handler, window);
 }
 
 } // namespace core

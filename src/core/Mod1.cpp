@@ -20,6 +20,26 @@ const QStringList requiredTables{u"Mst_User"_s, u"TMP_Sche"_s, u"Mst_Address"_s,
 
 } // namespace
 
+void ResetState() {
+    Rs.reset();
+    if (Db)
+        Db->close();
+    Db.reset();
+    if (Ws)
+        Ws->close();
+    Ws.reset();
+    AppPath.clear();
+    WinDir.clear();
+    Sql.clear();
+    SearchSql.clear();
+    TargetForm = nullptr;
+    Ret.clear();
+    MsgText.clear();
+    MsgKind = MsgResult = MsgFocus = 0;
+    MsgOwner = nullptr;
+    LinkSlot = EditSlot = 0;
+}
+
 void OpenDb() {
     AppPath = platform::applicationFolder();
     Ws = platform::Workspace::defaultWorkspace();

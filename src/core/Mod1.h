@@ -39,6 +39,11 @@ inline qint16 EditSlot = 0;
 // Message kinds and the answers of the message window.
 enum : qint16 { KindNotice = 0, KindQuestion = 1, KindQuestionCancel = 2 };
 enum : qint16 { AnswerNone = 0, AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
+// The button that has the focus when a message window opens.
+enum : qint16 { FocusOk = 0, FocusYes = 0, FocusNo = 1, FocusCancel = 2 };
+
+// Puts every global back to its start value, closing the database first.
+void ResetState();
 
 // Opens TEL.mdb in the program's folder into Db (through the default workspace Ws). Throws
 // the engine's error when the file is missing, unreadable or not a database of this program;

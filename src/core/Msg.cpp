@@ -112,13 +112,13 @@ void Msg::Form_Activate() {
         focus = Cmd_OK;
         break;
     case Mod1::KindQuestion:
-        focus = Mod1::MsgFocus == 0 ? Cmd_Yes : Mod1::MsgFocus == 1 ? Cmd_No : nullptr;
+        focus = Mod1::MsgFocus == Mod1::FocusYes ? Cmd_Yes : Mod1::MsgFocus == Mod1::FocusNo ? Cmd_No : nullptr;
         break;
     case Mod1::KindQuestionCancel:
-        focus = Mod1::MsgFocus == 0   ? Cmd_Yes2
-                : Mod1::MsgFocus == 1 ? Cmd_No2
-                : Mod1::MsgFocus == 2 ? Cmd_Cancel2
-                                      : nullptr;
+        focus = Mod1::MsgFocus == Mod1::FocusYes      ? Cmd_Yes2
+                : Mod1::MsgFocus == Mod1::FocusNo     ? Cmd_No2
+                : Mod1::MsgFocus == Mod1::FocusCancel ? Cmd_Cancel2
+                                                      : nullptr;
         break;
     default:
         break;

@@ -1,7 +1,6 @@
 #include "launcher/LauncherFrame.h"
 
 #include "core/AppSettings.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "launcher/SetPath.h"
 #include "platform/Controls3D.h"
@@ -26,8 +25,7 @@ bool isSlot(int slot) {
 
 } // namespace
 
-LauncherFrame::LauncherFrame(Main& main) : QObject(&main), m_main(main) {
-    QWidget* frame = main.SSFrame2;
+LauncherFrame::LauncherFrame(QWidget& window, platform::Frame3D* frame) : QObject(&window), m_window(window) {
     for (int i = 0; i < 8; ++i) {
         Cmd_LN[i] = new platform::Button3D({}, frame);
         Cmd_LN[i]->setObjectName(u"Cmd_LN(%1)"_s.arg(i));
@@ -58,14 +56,14 @@ LauncherFrame::LauncherFrame(Main& main) : QObject(&main), m_main(main) {
     PicDef = picture(u"PicDef", 1845);
     PicScan = picture(u"PicScan", 2430);
 
-    Link = new QMenu(u"Lnk"_s, &main);
+    Link = new QMenu(u"Lnk"_s, &window);
     Link->setObjectName(u"Link"_s);
     Lnk_DEL = Link->addAction(u"対象ファイル削除"_s);
     Lnk_DEL->setObjectName(u"Lnk_DEL"_s);
     Lnk_Rem = Link->addAction(u"対象ファイル修正"_s);
     Lnk_Rem->setObjectName(u"Lnk_Rem"_s);
 
-    connect(main.SSFrame2, &platform::Frame3D::clicked, this, &LauncherFrame::SSFrame2_Click);
+    connect(frame, &platform::Frame3D::clicked, this, &LauncherFrame::SSFrame2_Click);
     connect(Lnk_DEL, &QAction::triggered, this, &LauncherFrame::Lnk_DEL_Click);
     connect(Lnk_Rem, &QAction::triggered, this, &LauncherFrame::Lnk_Rem_Click);
     connect(PicExp, &platform::PictureBox::clicked, this, &LauncherFrame::PicExp_Click);
@@ -96,7 +94,7 @@ void LauncherFrame::Cmd_LN_Click(int Index) {
     const QString file = core::setting(launcherKey(u"LF", Index));
     const QString options = core::setting(launcherKey(u"LO", Index));
     if (!platform::startCommandLine(file + u' ' + options).started())
-        Mod1::ShowMessage(u"指定されたファイルがみつかりません"_s, Mod1::KindNotice, &m_main, 0);
+        Mod1::ShowMessage(u"指定されたファイルがみつかりません"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
 }
 
 void LauncherFrame::Cmd_LN_MouseDown([[maybe_unused]] int Index, Qt::MouseButton Button) {
@@ -113,14 +111,14 @@ void LauncherFrame::SSFrame2_Click() {
 }
 
 void LauncherFrame::Lnk_DEL_Click() {
-    Mod1::DeleteLauncher(Mod1::LinkSlot);
+    DeleteLauncher(Mod1::LinkSlot);
 }
 
 void LauncherFrame::Lnk_Rem_Click() {
     if (!isSlot(Mod1::LinkSlot))
         return;
     Mod1::EditSlot = Mod1::LinkSlot;
-    SetPath window;
+    SetPath window(Lab_L[Mod1::EditSlot]);
     platform::ModalWindows::exec(window);
 }
 
@@ -154,7 +152,7 @@ void LauncherFrame::startTool(const QString& fileName, platform::SystemTool tool
     const QString text = started.outcome == platform::StartedProgram::Outcome::NotFound
                              ? u"%1のプログラムが見つかりません。"_s.arg(name)
                              : u"%1を起動できませんでした。"_s.arg(name);
-    Mod1::ShowMessage(text, Mod1::KindNotice, &m_main, 0);
+    Mod1::ShowMessage(text, Mod1::KindNotice, &m_window, Mod1::FocusOk);
 }
 
 QString launcherKey(QStringView prefix, int slot) {
@@ -167,29 +165,24 @@ void saveLauncherSlot(int slot, const QString& name, const QString& file, const 
     core::saveSetting(launcherKey(u"LO", slot), options);
 }
 
-namespace Mod1 {
-
-void InitLauncher() {
-    LauncherFrame& launcher = Main::form()->launcher();
+void LauncherFrame::InitLauncher() {
     for (int i = 0; i < 8; ++i)
-        launcher.Lab_L[i]->setCaption(core::setting(launcherKey(u"LN", i)));
+        Lab_L[i]->setCaption(core::setting(launcherKey(u"LN", i)));
 }
 
-void DeleteLauncher(qint16 slot) {
+void LauncherFrame::DeleteLauncher(qint16 slot) {
     if (!isSlot(slot))
         return;
     const QString name = core::setting(launcherKey(u"LN", slot));
     if (name.isEmpty())
         return;
-    Main* main = Main::form();
-    if (ShowMessage(name + u" を削除してもよろしいですか？"_s, KindQuestion, main, 1) == AnswerNo)
+    if (Mod1::ShowMessage(name + u" を削除してもよろしいですか？"_s, Mod1::KindQuestion, &m_window, Mod1::FocusNo) ==
+        Mod1::AnswerNo)
         return;
     ClearLauncherKeys(slot);
-    main->launcher().Lab_L[slot]->setCaption(QString());
+    Lab_L[slot]->setCaption(QString());
 }
 
 void ClearLauncherKeys(qint16 slot) {
     saveLauncherSlot(slot, QString(), QString(), QString());
 }
-
-} // namespace Mod1

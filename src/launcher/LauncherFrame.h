@@ -3,13 +3,13 @@
 #include <QObject>
 #include <array>
 
-class Main;
 class QAction;
 class QLabel;
 class QMenu;
 
 namespace platform {
 class Button3D;
+class Frame3D;
 class Panel3D;
 class PictureBox;
 enum class SystemTool;
@@ -21,7 +21,8 @@ enum class SystemTool;
 class LauncherFrame : public QObject {
     Q_OBJECT
 public:
-    explicit LauncherFrame(Main& main);
+    // Builds the slots and the tool pictures inside `frame` of `window`.
+    LauncherFrame(QWidget& window, platform::Frame3D* frame);
 
     std::array<platform::Button3D*, 8> Cmd_LN{};
     std::array<platform::Panel3D*, 8> Lab_L{};
@@ -50,13 +51,18 @@ public:
     void PicDef_Click();
     void PicScan_Click();
 
+    // Shows the saved name of each slot in its panel.
+    void InitLauncher();
+    // Asks whether to clear a used slot and clears it on consent.
+    void DeleteLauncher(qint16 slot);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startTool(const QString& fileName, platform::SystemTool tool);
 
-    Main& m_main;
+    QWidget& m_window;
 };
 
 // The settings key of one value of a launcher slot: the prefix "LN", "LF" or "LO" and the
@@ -64,14 +70,5 @@ private:
 QString launcherKey(QStringView prefix, int slot);
 // Stores a launcher slot's name, file and options, in that order.
 void saveLauncherSlot(int slot, const QString& name, const QString& file, const QString& options);
-
-namespace Mod1 {
-
-// Shows the saved name of each launcher slot in its panel.
-void InitLauncher();
-// Asks whether to clear a used slot and clears it on consent.
-void DeleteLauncher(qint16 slot);
 // Empties the three settings of a slot: its name, its file and its options.
 void ClearLauncherKeys(qint16 slot);
-
-} // namespace Mod1

@@ -1,7 +1,6 @@
 #include "launcher/SetPath.h"
 
 #include "core/AppSettings.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "core/Text.h"
 #include "launcher/LauncherFrame.h"
@@ -21,7 +20,7 @@
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
 
-SetPath::SetPath(QWidget* parent) : QDialog(parent) {
+SetPath::SetPath(platform::Panel3D* slotPanel, QWidget* parent) : QDialog(parent), m_slotPanel(slotPanel) {
     setObjectName(u"SetPath"_s);
     setWindowTitle(u"Tamoru ～ ランチャー設定 ～"_s);
     platform::setClientSizeTwips(this, 5505, 5640);
@@ -150,7 +149,7 @@ void SetPath::Dr_Change() {
     const QString drive = Dr->drive();
     if (!QDir(drive).isReadable()) {
         Mod1::ShowMessage(u"ドライブ %1 を読み取れません。"_s.arg(QDir::toNativeSeparators(drive)), Mod1::KindNotice,
-                          this, 0);
+                          this, Mod1::FocusOk);
         const QSignalBlocker quiet(Dr);
         Dr->setDrive(m_readableDrive);
         return;
@@ -186,22 +185,22 @@ void SetPath::Cmd_Insert_Click() {
 void SetPath::Cmd_Set_Click() {
     const QString file = core::trimBlanks(Lab_LF->caption());
     if (file.isEmpty()) {
-        Mod1::ShowMessage(u"起動ファイルが選択されていません。"_s, Mod1::KindNotice, this, 0);
+        Mod1::ShowMessage(u"起動ファイルが選択されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         return;
     }
     if (file.contains(u'*')) {
-        Mod1::ShowMessage(u"ワイルドカード（＊）は使用できません。"_s, Mod1::KindNotice, this, 0);
+        Mod1::ShowMessage(u"ワイルドカード（＊）は使用できません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         return;
     }
     if (core::trimBlanks(Lab_LN->caption()).isEmpty()) {
-        Mod1::ShowMessage(u"ファイル名称が選択されていません。"_s, Mod1::KindNotice, this, 0);
+        Mod1::ShowMessage(u"ファイル名称が選択されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         return;
     }
-    if (Mod1::ShowMessage(u"設定してよろしいですか？"_s, Mod1::KindQuestion, this, 0) == Mod1::AnswerNo)
+    if (Mod1::ShowMessage(u"設定してよろしいですか？"_s, Mod1::KindQuestion, this, Mod1::FocusYes) == Mod1::AnswerNo)
         return;
 
     saveLauncherSlot(Mod1::EditSlot, Lab_LN->caption(), Lab_LF->caption(), Txt_Op->text());
-    if (Main* main = Main::form(); main && Mod1::EditSlot >= 0 && Mod1::EditSlot <= 7)
-        main->launcher().Lab_L[Mod1::EditSlot]->setCaption(Lab_LN->caption());
+    if (m_slotPanel)
+        m_slotPanel->setCaption(Lab_LN->caption());
     close();
 }

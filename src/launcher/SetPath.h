@@ -19,7 +19,8 @@ class Panel3D;
 class SetPath : public QDialog {
     Q_OBJECT
 public:
-    explicit SetPath(QWidget* parent = nullptr);
+    // `slotPanel` is the main window's panel that shows the name of the slot being edited.
+    explicit SetPath(platform::Panel3D* slotPanel, QWidget* parent = nullptr);
 
     platform::Frame3D* SSFrame1;
     platform::DriveList* Dr;
@@ -51,5 +52,6 @@ private:
     // is gone or the file is not listed, the lists stay as they are and nothing is selected.
     void showStoredFile(const QString& storedFile);
 
+    platform::Panel3D* m_slotPanel;
     QString m_readableDrive; // the drive shown before the one being chosen
 };

@@ -73,8 +73,6 @@ public:
     // Draws a picture at a point of the surface, over what is there.
     void drawPixmap(const QPoint& at, const QPixmap& pixmap);
     void clear();
-    // What the surface shows, for tests and tools.
-    const QPixmap& surface() const { return m_surface; }
     bool isBlank() const { return m_blank; }
 
 Q_SIGNALS:

@@ -1,6 +1,7 @@
 #include "platform/Database.h"
 
 #include "platform/JetPattern.h"
+#include "platform/Log.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -287,8 +288,9 @@ Transaction::~Transaction() {
     if (!m_done) {
         try {
             m_db.rollback();
-        } catch (const EngineError&) {
-            // The connection has already undone the transaction.
+        } catch (const EngineError& error) {
+            // The connection has usually undone the transaction already.
+            qCInfo(log) << "rollback:" << error.message();
         }
     }
 }

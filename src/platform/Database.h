@@ -52,7 +52,6 @@ public:
     // there is no current row or no such column.
     QVariant field(const QString& name) const;
 
-    int fieldCount() const { return static_cast<int>(m_fieldNames.size()); }
     qsizetype rowCount() const;
     void close();
 
@@ -88,7 +87,6 @@ public:
 
     QStringList tableNames() const;
     QString fileName() const { return m_fileName; }
-    bool isOpen() const { return !m_connection.isEmpty(); }
     void close();
 
 private:

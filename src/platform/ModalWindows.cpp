@@ -23,10 +23,6 @@ State& state() {
 
 } // namespace
 
-int ModalWindows::depth() {
-    return state().depth;
-}
-
 int ModalWindows::exec(QDialog& window) {
     State& s = state();
     if (s.shownHook) {

@@ -15,7 +15,6 @@ class ModalWindows {
 public:
     // Shows the window modally and returns when it has closed (QDialog::exec's result).
     static int exec(QDialog& window);
-    static int depth();
 
     static void onReturnToTop(std::function<void()> handler);
     // Queues the handler as if a modal window had just closed (used for the first showing).

@@ -18,8 +18,6 @@ using platform::sqlText;
 
 namespace {
 
-SeqUser* openWindow = nullptr;
-
 // Characters, not UTF-16 units: a full-width character and one outside the basic plane
 // both count as one.
 qsizetype characterCount(const QString& text) {
@@ -34,7 +32,6 @@ const QString noneSelected = u"リストが選択されていません。"_s;
 } // namespace
 
 SeqUser::SeqUser(QWidget* parent) : QDialog(parent) {
-    openWindow = this;
     setObjectName(u"SeqUser"_s);
     setWindowTitle(u"Tamoru ～ 使用者設定 ～"_s);
     platform::setClientSizeTwips(this, 7125, 2925);
@@ -108,23 +105,14 @@ SeqUser::SeqUser(QWidget* parent) : QDialog(parent) {
     Txt_UserName->setFocus();
 
     // A choice in the list, by mouse or keys; refilling the list is no choice.
-    connect(LS, &QListWidget::itemSelectionChanged, this, [this] { core::guarded(this, [this] { LS_Click(); }); });
-    connect(Cmd_Insert, &QPushButton::clicked, this, [this] { core::guarded(this, [this] { Cmd_Insert_Click(); }); });
-    connect(Cmd_Update, &QPushButton::clicked, this, [this] { core::guarded(this, [this] { Cmd_Update_Click(); }); });
-    connect(Cmd_Delete, &QPushButton::clicked, this, [this] { core::guarded(this, [this] { Cmd_Delete_Click(); }); });
+    core::connectGuarded(LS, &QListWidget::itemSelectionChanged, this, &SeqUser::LS_Click);
+    core::connectGuarded(Cmd_Insert, &QPushButton::clicked, this, &SeqUser::Cmd_Insert_Click);
+    core::connectGuarded(Cmd_Update, &QPushButton::clicked, this, &SeqUser::Cmd_Update_Click);
+    core::connectGuarded(Cmd_Delete, &QPushButton::clicked, this, &SeqUser::Cmd_Delete_Click);
     connect(Cmd_Clear, &QPushButton::clicked, this, &SeqUser::Cmd_Clear_Click);
     connect(Cmd_EXIT, &QPushButton::clicked, this, &SeqUser::Cmd_EXIT_Click);
 
     Form_Load();
-}
-
-SeqUser::~SeqUser() {
-    if (openWindow == this)
-        openWindow = nullptr;
-}
-
-SeqUser* SeqUser::form() {
-    return openWindow;
 }
 
 void SeqUser::Form_Load() {
@@ -142,7 +130,7 @@ void SeqUser::Form_Load() {
         }
     }
     Mod1::Rs->close();
-    Mod1::ClearUserFields();
+    ClearUserFields();
 }
 
 QString SeqUser::selectedEntry() const {
@@ -160,7 +148,7 @@ bool SeqUser::currentPasswordFits() const {
 }
 
 qint16 SeqUser::notice(const QString& text) {
-    return Mod1::ShowMessage(text, Mod1::KindNotice, this, 0);
+    return Mod1::ShowMessage(text, Mod1::KindNotice, this, Mod1::FocusOk);
 }
 
 void SeqUser::refuse(const QString& text) {
@@ -187,7 +175,7 @@ void SeqUser::LS_Click() {
     const QString n = selectedEntry();
     Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(core::trimBlanks(n)) + u"' "_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
-    Mod1::ClearUserFields();
+    ClearUserFields();
     // A name with blanks at either end is not found when looked up trimmed, and the row of
     // another user whose name is the trimmed one is not this entry's: either way nothing is read.
     if (!Mod1::Rs->atEnd() && Mod1::Rs->field(u"UserName"_s).toString() == n) {
@@ -220,14 +208,14 @@ void SeqUser::Cmd_Insert_Click() {
         notice(passwordTooLong);
         return;
     }
-    if (!confirmed(u"ＤＢに［ "_s + name + u" ］さんを追加してよろしいですか？"_s, 0))
+    if (!confirmed(u"ＤＢに［ "_s + name + u" ］さんを追加してよろしいですか？"_s, Mod1::FocusYes))
         return;
     Mod1::Sql = u"INSERT INTO Mst_User(UserName , UserPass)"_s + u" Values('"_s + sqlText(name) + u"'"_s + u" , '"_s +
                 sqlText(Txt_NewPass->text()) + u"')"_s;
     Mod1::Db->execute(Mod1::Sql);
     notice(u"ＤＢに追加しました。"_s);
     Form_Load();
-    Mod1::ClearUserFields();
+    ClearUserFields();
     Txt_UserName->setFocus();
 }
 
@@ -249,7 +237,7 @@ void SeqUser::Cmd_Update_Click() {
         notice(passwordTooLong);
         return;
     }
-    if (!confirmed(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, 0))
+    if (!confirmed(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))
         return;
     Mod1::Sql = u"UPDATE Mst_User"_s + u" SET UserPass = '"_s + sqlText(Txt_NewPass->text()) + u"'"_s +
                 u" Where UserName = '"_s + sqlText(Txt_UserName->text()) + u"'"_s;
@@ -267,7 +255,7 @@ void SeqUser::Cmd_Delete_Click() {
         return;
     if (!confirmed(u"ユーザー ［ "_s + selected + u" ］さんを削除してよろしいですか？"_s + u"\r"_s +
                        u"削除すると日記も削除されます。"_s,
-                   1))
+                   Mod1::FocusNo))
         return;
     // The user and the user's diary go together or not at all.
     {
@@ -279,13 +267,13 @@ void SeqUser::Cmd_Delete_Click() {
         both.commit();
     }
     notice(u"ユーザーを削除しました。"_s);
-    Mod1::ClearUserFields();
+    ClearUserFields();
     Form_Load();
     Txt_UserName->setFocus();
 }
 
 void SeqUser::Cmd_Clear_Click() {
-    Mod1::ClearUserFields();
+    ClearUserFields();
     Txt_UserName->setFocus();
 }
 
@@ -293,19 +281,12 @@ void SeqUser::Cmd_EXIT_Click() {
     close();
 }
 
-namespace Mod1 {
-
-void ClearUserFields() {
-    TargetForm = SeqUser::form();
-    SeqUser* window = SeqUser::form();
-    if (!window)
-        return;
-    window->Txt_UserName->clear();
-    window->Txt_OldPass->clear();
-    window->Txt_NewPass->clear();
-    window->Txt_NewPass2->clear();
-    window->Lab_OldPass->setCaption({});
-    window->forgetStoredPassword();
+void SeqUser::ClearUserFields() {
+    Mod1::TargetForm = this;
+    Txt_UserName->clear();
+    Txt_OldPass->clear();
+    Txt_NewPass->clear();
+    Txt_NewPass2->clear();
+    Lab_OldPass->setCaption({});
+    m_storedPasswordOf.reset();
 }
-
-} // namespace Mod1

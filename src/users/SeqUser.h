@@ -19,10 +19,6 @@ class SeqUser : public QDialog {
     Q_OBJECT
 public:
     explicit SeqUser(QWidget* parent = nullptr);
-    ~SeqUser() override;
-
-    // The open user management window, for the routines that clear its fields.
-    static SeqUser* form();
 
     platform::Frame3D* SSFrame1;
     QListWidget* LS;
@@ -49,8 +45,8 @@ public:
     void Cmd_Clear_Click();
     void Cmd_EXIT_Click();
 
-    // Lab_OldPass no longer holds anyone's password (its caption has just been emptied).
-    void forgetStoredPassword() { m_storedPasswordOf.reset(); }
+    // Empties the fields and forgets the stored password; the choice in the list stays.
+    void ClearUserFields();
 
 private:
     QString selectedEntry() const;
@@ -67,11 +63,3 @@ private:
 
     std::optional<QString> m_storedPasswordOf; // the entry whose password Lab_OldPass holds
 };
-
-namespace Mod1 {
-
-// Empties the fields of the user management window and forgets the stored password; the
-// choice in its list stays.
-void ClearUserFields();
-
-} // namespace Mod1

@@ -2,7 +2,6 @@
 
 #include "core/AppSettings.h"
 #include "core/EngineGuard.h"
-#include "core/Main.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/ModalWindows.h"
@@ -16,8 +15,8 @@
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
 
-UserFrame::UserFrame(Main& main) : QObject(&main), m_main(main) {
-    QWidget* frame = main.SSFrame4;
+UserFrame::UserFrame(QWidget& window, QWidget* frame, QPushButton* quit, QPushButton* minimise)
+    : QObject(&window), m_window(window) {
     Cmb_User = new QComboBox(frame);
     Cmb_User->setObjectName(u"Cmb_User"_s);
     Cmb_User->setEditable(true);
@@ -29,9 +28,9 @@ UserFrame::UserFrame(Main& main) : QObject(&main), m_main(main) {
     FE_User->setObjectName(u"FE_User"_s);
     placeTwips(FE_User, 2250, 225, 285, 285);
 
-    connect(FE_User, &QPushButton::clicked, this, &UserFrame::FE_User_Click);
-    connect(main.SSCommand1, &QPushButton::clicked, this, &UserFrame::SSCommand1_Click);
-    connect(main.SSCommand2, &QPushButton::clicked, this, &UserFrame::SSCommand2_Click);
+    core::connectGuarded(FE_User, &QPushButton::clicked, this, &UserFrame::FE_User_Click, &m_window);
+    connect(quit, &QPushButton::clicked, this, &UserFrame::SSCommand1_Click);
+    connect(minimise, &QPushButton::clicked, this, &UserFrame::SSCommand2_Click);
 }
 
 void UserFrame::FillUserList() {
@@ -67,20 +66,18 @@ void UserFrame::Cmb_User_LostFocus() {
 }
 
 void UserFrame::FE_User_Click() {
-    core::guarded(&m_main, [] {
-        SeqUser window;
-        platform::ModalWindows::exec(window);
-    });
+    SeqUser window;
+    platform::ModalWindows::exec(window);
 }
 
 void UserFrame::SSCommand2_Click() {
-    Mod1::TargetForm = &m_main;
+    Mod1::TargetForm = &m_window;
     Mod1::TargetForm->setWindowState(Mod1::TargetForm->windowState() | Qt::WindowMinimized);
 }
 
 void UserFrame::SSCommand1_Click() {
-    Mod1::Ret =
-        QString::number(Mod1::ShowMessage(u"Tamoru　を終了してもよろしいですか？"_s, Mod1::KindQuestion, &m_main, 1));
+    Mod1::Ret = QString::number(
+        Mod1::ShowMessage(u"Tamoru　を終了してもよろしいですか？"_s, Mod1::KindQuestion, &m_window, Mod1::FocusNo));
     if (Mod1::Ret.toInt() != Mod1::AnswerNo)
         platform::endProgram();
 }

@@ -2,8 +2,9 @@
 
 #include <QObject>
 
-class Main;
 class QComboBox;
+class QPushButton;
+class QWidget;
 
 namespace platform {
 class Button3D;
@@ -15,7 +16,8 @@ class Button3D;
 class UserFrame : public QObject {
     Q_OBJECT
 public:
-    explicit UserFrame(Main& main);
+    // Builds the controls inside `frame` of `window` and handles its quit and minimise buttons.
+    UserFrame(QWidget& window, QWidget* frame, QPushButton* quit, QPushButton* minimise);
 
     QComboBox* Cmb_User;
     platform::Button3D* FE_User;
@@ -35,5 +37,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Main& m_main;
+    QWidget& m_window;
 };

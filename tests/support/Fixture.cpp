@@ -104,20 +104,5 @@ bool ProgramFolder::settingExists(const QString& key) {
 }
 
 void resetProgramState() {
-    using namespace Mod1;
-    Rs.reset();
-    if (Db)
-        Db->close();
-    Db.reset();
-    Ws.reset();
-    AppPath.clear();
-    WinDir.clear();
-    Sql.clear();
-    SearchSql.clear();
-    TargetForm = nullptr;
-    Ret.clear();
-    MsgText.clear();
-    MsgKind = MsgResult = MsgFocus = 0;
-    MsgOwner = nullptr;
-    LinkSlot = EditSlot = 0;
+    Mod1::ResetState();
 }

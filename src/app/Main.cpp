@@ -1,4 +1,4 @@
-#include "core/Main.h"
+#include "app/Main.h"
 
 #include "addressbook/PhoneBookFrame.h"
 #include "calendar/CalendarFrame.h"
@@ -7,11 +7,13 @@
 #include "core/Mod1.h"
 #include "launcher/LauncherFrame.h"
 #include "platform/Controls3D.h"
+#include "platform/Log.h"
 #include "platform/ModalWindows.h"
 #include "platform/Twips.h"
 #include "users/UserFrame.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QTimer>
 
@@ -20,20 +22,18 @@ using platform::placeTwips;
 
 namespace {
 
-Main* runningMain = nullptr;
-
-// Runs one step of the load; a failing step is skipped and the load goes on.
-template <class Step> void loadStep(Step&& step) {
+// Runs one step of the load; a failing step is logged and skipped, and the load goes on.
+template <class Step> void loadStep(const char* name, Step&& step) {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        qCWarning(platform::log) << "the load went on without" << name << "-" << error.what();
     }
 }
 
 } // namespace
 
 Main::Main(QWidget* parent) : QWidget(parent) {
-    runningMain = this;
     setObjectName(u"Main"_s);
     setWindowTitle(u"Tamoru Ver3.5"_s);
     platform::setClientSizeTwips(this, 5775, 4935);
@@ -64,11 +64,11 @@ Main::Main(QWidget* parent) : QWidget(parent) {
     Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(1000);
 
-    m_launcher = std::make_unique<LauncherFrame>(*this);
-    m_calendar = std::make_unique<CalendarFrame>(*this);
-    m_users = std::make_unique<UserFrame>(*this);
-    m_clock = std::make_unique<ClockPart>(*this);
-    m_phoneBook = std::make_unique<PhoneBookFrame>(*this);
+    m_launcher = std::make_unique<LauncherFrame>(*this, SSFrame2);
+    m_calendar = std::make_unique<CalendarFrame>(*this, SSFrame1, [this] { return users().Cmb_User->currentText(); });
+    m_users = std::make_unique<UserFrame>(*this, SSFrame4, SSCommand1, SSCommand2);
+    m_clock = std::make_unique<ClockPart>(SSFrame1, *TLH, *Timer1);
+    m_phoneBook = std::make_unique<PhoneBookFrame>(SSFrame3);
 
     platform::ModalWindows::onReturnToTop([this] {
         if (isVisible())
@@ -79,16 +79,10 @@ Main::Main(QWidget* parent) : QWidget(parent) {
 
 Main::~Main() {
     platform::ModalWindows::onReturnToTop(nullptr);
-    if (runningMain == this)
-        runningMain = nullptr;
-}
-
-Main* Main::form() {
-    return runningMain;
 }
 
 void Main::Form_Load() {
-    loadStep([this] {
+    loadStep("its place", [this] {
         Mod1::TargetForm = this;
         platform::moveTwips(this, 200, 200);
     });
@@ -97,10 +91,11 @@ void Main::Form_Load() {
     } catch (const platform::EngineError& error) {
         m_databaseProblem = error.message();
     }
-    loadStep([] { Mod1::InitLauncher(); });
-    loadStep([this] { clock().Timer1_Timer(); });
-    loadStep([] { Mod1::WinDir = Mod1::GetWinDir(); });
-    loadStep([] { Mod1::Ret = Mod1::PlayWave(Mod1::WinDir + u"/THEMIC~1.WAV"_s) ? u"True"_s : u"False"_s; });
+    loadStep("the launcher names", [this] { launcher().InitLauncher(); });
+    loadStep("the first clock tick", [this] { clock().Timer1_Timer(); });
+    loadStep("the system folder", [] { Mod1::WinDir = Mod1::GetWinDir(); });
+    loadStep("the start-up chime",
+             [] { Mod1::Ret = Mod1::PlayWave(Mod1::WinDir + u"/THEMIC~1.WAV"_s) ? u"True"_s : u"False"_s; });
     Timer1->start();
 }
 
@@ -118,7 +113,7 @@ void Main::reportDatabaseProblem() {
     const QString file = QDir::toNativeSeparators(QDir(Mod1::AppPath).filePath(u"TEL.mdb"_s));
     Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、Tamoru を終了します。\r"_s + u"場所："_s + file + u"\r"_s +
                           u"理由："_s + m_databaseProblem,
-                      Mod1::KindNotice, this, 0);
+                      Mod1::KindNotice, this, Mod1::FocusOk);
 }
 
 void Main::showEvent(QShowEvent* event) {
@@ -132,9 +127,8 @@ void Main::showEvent(QShowEvent* event) {
 void Main::Form_Activate() {
     // A notice shown by the activation itself must not set off another activation.
     platform::ModalWindows::QuietScope quiet;
-    ++m_activations;
     core::guarded(this, [this] { users().FillUserList(); });
-    Mod1::BuildMonth();
+    calendar().BuildMonth();
     LauncherFrame& tools = launcher();
     Mod1::DrawFileIcon(*tools.PicExp, Mod1::WinDir + u"/Explorer.exe"_s);
     Mod1::DrawFileIcon(*tools.PicNote, Mod1::WinDir + u"/NotePad.exe"_s);
@@ -142,6 +136,7 @@ void Main::Form_Activate() {
     Mod1::DrawFileIcon(*tools.PicDef, Mod1::WinDir + u"/Defrag.exe"_s);
     Mod1::DrawFileIcon(*tools.PicScan, Mod1::WinDir + u"/Scandskw.exe"_s);
     clock().focusAlarmHour();
+    Q_EMIT activated();
 }
 
 void Main::Form_Unload() {

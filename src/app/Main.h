@@ -28,9 +28,6 @@ public:
     explicit Main(QWidget* parent = nullptr);
     ~Main() override;
 
-    // The running main window, for the windows that read its controls.
-    static Main* form();
-
     // Shows the window, which then activates. When the database could not be opened it says
     // so instead and returns false: the program then ends without showing or unloading.
     bool start();
@@ -54,8 +51,9 @@ public:
     void Form_Activate();
     void Form_Unload();
 
-    // How many times the activation has run; tests watch it.
-    int activationCount() const { return m_activations; }
+Q_SIGNALS:
+    // Each activation has run through.
+    void activated();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,5 +71,4 @@ private:
     QString m_databaseProblem; // why TEL.mdb did not open, kept from the load
     bool m_shownOnce = false;
     bool m_unloaded = false;
-    int m_activations = 0;
 };
