@@ -1,18 +1,17 @@
 #include "calendar/MEMO.h"
 
+#include "calendar/DiaryTable.h"
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/ImeMode.h"
 #include "platform/MultiLineBox.h"
-#include "platform/SqlText.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
 
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
-using platform::sqlText;
 
 MEMO::MEMO(const QString& date, const QString& user, QWidget* parent) : QDialog(parent), m_user(user) {
     setObjectName(u"MEMO"_s);
@@ -57,24 +56,16 @@ MEMO::MEMO(const QString& date, const QString& user, QWidget* parent) : QDialog(
 
 void MEMO::Form_Load(const QString& date) {
     platform::moveTwips(this, 400, 400);
-    Mod1::Sql = u"SELECT * FROM TMP_Sche"_s + u" WHERE Date_Data = '"_s + sqlText(date) + u"'"_s +
-                u" And UserName = '"_s + sqlText(m_user) + u"'"_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql);
-    Data_Date->setCaption(Mod1::Rs->field(u"date_data"_s).toString());
-    Lab_User->setCaption(Mod1::Rs->field(u"UserName"_s).toString());
-    Txt_Memo->setText(Mod1::Rs->field(u"Daily_Data"_s).toString());
+    const calendar::DiaryRow row = calendar::readDiaryRow(date, m_user);
+    Data_Date->setCaption(row.date);
+    Lab_User->setCaption(row.user);
+    Txt_Memo->setText(row.text);
     Txt_Memo->setFocus();
     MemoChanged = 0;
 }
 
-// Writes the text over the diary row of this date and user. A row that is gone (its user
-// deleted from another window of the program in the meantime) is an error, never a success.
 void MEMO::saveText() {
-    Mod1::Sql = u"UPDATE TMP_Sche"_s + u" SET Daily_Data = '"_s + sqlText(Txt_Memo->text()) + u"'"_s +
-                u" Where Date_Data = '"_s + sqlText(Data_Date->caption()) + u"'"_s + u" And UserName = '"_s +
-                sqlText(m_user) + u"'"_s;
-    if (Mod1::Db->execute(Mod1::Sql) == 0)
-        throw platform::EngineError(u"この日の日記の行がデータベースにありません。"_s);
+    calendar::writeDiaryText(Data_Date->caption(), m_user, Txt_Memo->text());
 }
 
 void MEMO::Cmd_Set_Click() {

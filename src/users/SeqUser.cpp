@@ -5,8 +5,8 @@
 #include "core/Text.h"
 #include "platform/Controls3D.h"
 #include "platform/ImeMode.h"
-#include "platform/SqlText.h"
 #include "platform/Twips.h"
+#include "users/UserTable.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,7 +14,6 @@
 
 using namespace Qt::StringLiterals;
 using platform::placeTwips;
-using platform::sqlText;
 
 namespace {
 
@@ -119,17 +118,12 @@ void SeqUser::Form_Load() {
     Mod1::TargetForm = this;
     platform::moveTwips(this, 400, 400);
 
-    Mod1::Sql = u"select * from Mst_User order by UserName"_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    const QStringList names = users::userNames();
     {
         const QSignalBlocker quiet(LS);
         LS->clear();
-        while (!Mod1::Rs->atEnd()) {
-            LS->addItem(Mod1::Rs->field(u"UserName"_s).toString());
-            Mod1::Rs->moveNext();
-        }
+        LS->addItems(names);
     }
-    Mod1::Rs->close();
     ClearUserFields();
 }
 
@@ -173,16 +167,11 @@ bool SeqUser::confirmed(const QString& question, qint16 focus) {
 
 void SeqUser::LS_Click() {
     const QString n = selectedEntry();
-    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(core::trimBlanks(n)) + u"' "_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    const std::optional<QString> password = users::storedPassword(n);
     ClearUserFields();
-    // A name with blanks at either end is not found when looked up trimmed, and the row of
-    // another user whose name is the trimmed one is not this entry's: either way nothing is read.
-    if (!Mod1::Rs->atEnd() && Mod1::Rs->field(u"UserName"_s).toString() == n) {
+    if (password) {
         Txt_UserName->setText(n);
-        const QVariant password = Mod1::Rs->field(u"UserPass"_s);
-        if (!password.isNull())
-            Lab_OldPass->setCaption(password.toString());
+        Lab_OldPass->setCaption(*password);
         m_storedPasswordOf = n;
     }
     Txt_OldPass->setFocus();
@@ -210,9 +199,7 @@ void SeqUser::Cmd_Insert_Click() {
     }
     if (!confirmed(u"ＤＢに［ "_s + name + u" ］さんを追加してよろしいですか？"_s, Mod1::FocusYes))
         return;
-    Mod1::Sql = u"INSERT INTO Mst_User(UserName , UserPass)"_s + u" Values('"_s + sqlText(name) + u"'"_s + u" , '"_s +
-                sqlText(Txt_NewPass->text()) + u"')"_s;
-    Mod1::Db->execute(Mod1::Sql);
+    users::insertUser(name, Txt_NewPass->text());
     notice(u"ＤＢに追加しました。"_s);
     Form_Load();
     ClearUserFields();
@@ -239,9 +226,7 @@ void SeqUser::Cmd_Update_Click() {
     }
     if (!confirmed(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))
         return;
-    Mod1::Sql = u"UPDATE Mst_User"_s + u" SET UserPass = '"_s + sqlText(Txt_NewPass->text()) + u"'"_s +
-                u" Where UserName = '"_s + sqlText(Txt_UserName->text()) + u"'"_s;
-    Mod1::Db->execute(Mod1::Sql);
+    users::changePassword(Txt_UserName->text(), Txt_NewPass->text());
     notice(u"パスワードを修正しました。"_s);
     Form_Load();
     Txt_OldPass->setFocus();
@@ -257,15 +242,7 @@ void SeqUser::Cmd_Delete_Click() {
                        u"削除すると日記も削除されます。"_s,
                    Mod1::FocusNo))
         return;
-    // The user and the user's diary go together or not at all.
-    {
-        platform::Transaction both(*Mod1::Db);
-        Mod1::Sql = u"delete from mst_user where username = '"_s + sqlText(selected) + u"';"_s;
-        Mod1::Db->execute(Mod1::Sql);
-        Mod1::Sql = u"delete from TMP_Sche where username = '"_s + sqlText(selected) + u"';"_s;
-        Mod1::Db->execute(Mod1::Sql);
-        both.commit();
-    }
+    users::deleteUserWithDiary(selected);
     notice(u"ユーザーを削除しました。"_s);
     ClearUserFields();
     Form_Load();

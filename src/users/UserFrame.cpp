@@ -8,6 +8,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/Twips.h"
 #include "users/SeqUser.h"
+#include "users/UserTable.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -34,14 +35,9 @@ UserFrame::UserFrame(QWidget& window, QWidget* frame, QPushButton* quit, QPushBu
 }
 
 void UserFrame::FillUserList() {
-    Mod1::Sql = u"select * from Mst_User order by UserName"_s;
-    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    const QStringList names = users::userNames();
     Cmb_User->clear();
-    while (!Mod1::Rs->atEnd()) {
-        Cmb_User->addItem(Mod1::Rs->field(u"UserName"_s).toString());
-        Mod1::Rs->moveNext();
-    }
-    Mod1::Rs->close();
+    Cmb_User->addItems(names);
 
     // A saved user who has been deleted since is not shown: Guest stands in.
     const QString saved = core::setting(u"User"_s);

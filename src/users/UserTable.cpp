@@ -1,0 +1,55 @@
+#include "users/UserTable.h"
+
+#include "core/Mod1.h"
+#include "core/Text.h"
+#include "platform/SqlText.h"
+
+using namespace Qt::StringLiterals;
+using platform::sqlText;
+
+namespace users {
+
+QStringList userNames() {
+    Mod1::Sql = u"select * from Mst_User order by UserName"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    QStringList names;
+    while (!Mod1::Rs->atEnd()) {
+        names.append(Mod1::Rs->field(u"UserName"_s).toString());
+        Mod1::Rs->moveNext();
+    }
+    Mod1::Rs->close();
+    return names;
+}
+
+std::optional<QString> storedPassword(const QString& name) {
+    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(core::trimBlanks(name)) + u"' "_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    // A name with blanks at either end is not found when looked up trimmed, and the row of
+    // another user whose name is the trimmed one is not this user's.
+    if (Mod1::Rs->atEnd() || Mod1::Rs->field(u"UserName"_s).toString() != name)
+        return std::nullopt;
+    return Mod1::Rs->field(u"UserPass"_s).toString();
+}
+
+void insertUser(const QString& name, const QString& password) {
+    Mod1::Sql = u"INSERT INTO Mst_User(UserName , UserPass)"_s + u" Values('"_s + sqlText(name) + u"'"_s + u" , '"_s +
+                sqlText(password) + u"')"_s;
+    Mod1::Db->execute(Mod1::Sql);
+}
+
+void changePassword(const QString& name, const QString& password) {
+    Mod1::Sql = u"UPDATE Mst_User"_s + u" SET UserPass = '"_s + sqlText(password) + u"'"_s + u" Where UserName = '"_s +
+                sqlText(name) + u"'"_s;
+    Mod1::Db->execute(Mod1::Sql);
+}
+
+void deleteUserWithDiary(const QString& name) {
+    platform::Transaction both(*Mod1::Db);
+    Mod1::Sql = u"delete from mst_user where username = '"_s + sqlText(name) + u"';"_s;
+    Mod1::Db->execute(Mod1::Sql);
+    Mod1::Sql = u"delete from TMP_Sche where username = '"_s + sqlText(name) + u"';"_s;
+    Mod1::Db->execute(Mod1::Sql);
+    both.commit();
+}
+
+} // namespace users

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The statements on the user table, each written once. They run through Mod1's shared
+// statement text and row set, as every statement of the program does.
+namespace users {
+
+// Every user's name, by name.
+QStringList userNames();
+
+// The stored password of the user listed as `name` (Null reads as empty). The row is looked up
+// by the name without blanks at either end and counts only when it is this very name.
+// Nothing when there is no such row.
+std::optional<QString> storedPassword(const QString& name);
+
+void insertUser(const QString& name, const QString& password);
+void changePassword(const QString& name, const QString& password);
+// Deletes the user and all of the user's diary rows, together or not at all.
+void deleteUserWithDiary(const QString& name);
+
+} // namespace users
