@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalBlocker>
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -52,7 +51,10 @@ void DriveList::addDrive(const QString& root, const QString& label) {
     const QString clean = cleanRoot(root);
     if (findData(clean) >= 0)
         return;
-    addItem(label.isEmpty() ? clean : u"%1 [%2]"_s.arg(clean, label), clean);
+    int at = 0; // in the order of the roots
+    while (at < count() && itemData(at).toString() < clean)
+        ++at;
+    insertItem(at, label.isEmpty() ? clean : u"%1 [%2]"_s.arg(clean, label), clean);
 }
 
 QString DriveList::drive() const {
@@ -60,9 +62,15 @@ QString DriveList::drive() const {
 }
 
 bool DriveList::setDrive(const QString& root) {
-    const int index = findData(cleanRoot(root));
-    if (index < 0)
-        return false;
+    const QString clean = cleanRoot(root);
+    int index = findData(clean);
+    if (index < 0) {
+        // A drive left out of the list (a tmpfs /tmp, say) is listed once a folder on it is shown.
+        if (!QFileInfo(clean).isDir())
+            return false;
+        addDrive(clean, QStorageInfo(clean).name());
+        index = findData(clean);
+    }
     setCurrentIndex(index);
     return true;
 }
@@ -70,13 +78,6 @@ bool DriveList::setDrive(const QString& root) {
 QString DriveList::driveOf(const QString& path) {
     const QStorageInfo volume(path);
     return volume.isValid() ? cleanRoot(volume.rootPath()) : QString();
-}
-
-void DriveList::setDrives(const QStringList& roots) {
-    const QSignalBlocker quiet(this);
-    clear();
-    for (const QString& root : roots)
-        addDrive(root, {});
 }
 
 } // namespace platform

@@ -14,14 +14,11 @@ public:
 
     // The root folder of the chosen drive; empty text when the list is empty.
     QString drive() const;
-    // Chooses the listed drive with this root folder; false when none is listed.
+    // Chooses the drive with this root folder, listing it first when it was left out; false
+    // when there is no such folder.
     bool setDrive(const QString& root);
     // The root folder of the drive that holds an existing path.
     static QString driveOf(const QString& path);
-
-    // Lists other drives, labelled by their root folders, and shows the first without a change
-    // (the desktop's drives are listed at start).
-    void setDrives(const QStringList& roots);
 
 private:
     void addDrive(const QString& root, const QString& label);
