@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -93,7 +94,7 @@ private Q_SLOTS:
     void textsReadBackExactly_data();
     void textsReadBackExactly();
     void calendarAndUserHeldWhileOpen();
-    void escapeAndDesktopCloseSaveNothing();
+    void escapeAndDesktopCloseKeepTheText();
     void rowGoneIsNotASave();
 };
 
@@ -318,23 +319,27 @@ void DiaryTest::calendarAndUserHeldWhileOpen() {
     QCOMPARE(program.main->users().Cmb_User->currentText(), u"Guest"_s);
 }
 
-// Escape keeps the editor open; a close from the desktop (no close box is offered) asks
-// nothing and saves nothing.
-void DiaryTest::escapeAndDesktopCloseSaveNothing() {
+// Neither Escape nor a close from the desktop drops typed text: the editor stays with it, and
+// with nothing unsaved the desktop's close closes it without a question.
+void DiaryTest::escapeAndDesktopCloseKeepTheText() {
     Program program;
-    bool openAfterEscape = false;
-    bool closeBox = true;
-    const Messages seen = program.openDiary(u"pw"_s, [&](MEMO& memo) {
-        closeBox = memo.windowFlags() & Qt::WindowCloseButtonHint;
-        typeText(memo.Txt_Memo, u"消える"_s);
-        QTest::keyClick(memo.Txt_Memo, Qt::Key_Escape);
-        openAfterEscape = memo.isVisible();
-        memo.close();
-    });
-    QVERIFY(openAfterEscape);
-    QVERIFY(!closeBox);
-    QCOMPARE(seen.size(), 1);
+    bool keptAfterEscape = false, keptAfterClose = false, closeBox = true;
+    Messages seen = program.openDiary(u"pw"_s,
+                                      [&](MEMO& memo) {
+                                          closeBox = memo.windowFlags() & Qt::WindowCloseButtonHint;
+                                          typeText(memo.Txt_Memo, u"消える"_s);
+                                          QTest::keyClick(memo.Txt_Memo, Qt::Key_Escape);
+                                          keptAfterEscape = memo.isVisible();
+                                          memo.windowHandle()->close();
+                                          keptAfterClose = memo.isVisible() && memo.Txt_Memo->text() == u"消える"_s;
+                                          click(memo.Cmd_Exit);
+                                      },
+                                      {u"Cmd_No2"_s});
+    QVERIFY(keptAfterEscape && keptAfterClose && !closeBox);
+    QCOMPARE(seen.size(), 2);
     QCOMPARE(program.stored(u"山田"_s), u""_s);
+    seen = program.openDiary(u"pw"_s, [](MEMO& memo) { memo.windowHandle()->close(); });
+    QCOMPARE(seen.size(), 1);
 }
 
 // The row is gone (its user deleted from a second copy of the program): saving says so and

@@ -8,6 +8,7 @@
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 using namespace Qt::StringLiterals;
@@ -106,6 +107,11 @@ void MEMO::Cmd_Exit_Click() {
 void MEMO::reject() {}
 
 void MEMO::closeEvent(QCloseEvent* event) {
+    if (MemoChanged == 1) {
+        event->ignore();
+        QApplication::beep();
+        return;
+    }
     event->accept();
     done(QDialog::Rejected);
 }

@@ -30,8 +30,9 @@ public:
 protected:
     // Escape does not throw the text away; the window closes through "ＥＸＩＴ".
     void reject() override;
-    // The desktop closing the window (no close box is offered): closes without a question
-    // and without saving.
+    // The desktop closing the window (no close box is offered, but a desktop may close it
+    // all the same): closes without a question when nothing is unsaved, and is refused while
+    // the text holds unsaved changes, so they are never dropped without a word.
     void closeEvent(QCloseEvent* event) override;
 
 private:
