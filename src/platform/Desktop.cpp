@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +28,11 @@ void setUpDesktop() {
     QIcon::setFallbackThemeName(u"hicolor"_s);
 
     QApplication::setFont(QFont(u"ＭＳ Ｐゴシック"_s, 9));
+
+    // The toolkit's own texts (the text boxes' menu, say) in Japanese, like the rest.
+    auto* toolkitTexts = new QTranslator(qApp);
+    if (toolkitTexts->load(u"qtbase_ja"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(toolkitTexts);
 }
 
 } // namespace platform
