@@ -5,10 +5,15 @@
 #include "platform/JetPattern.h"
 #include "platform/SqlText.h"
 
+#include <QCursor>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using platform::EngineError;
@@ -216,8 +221,17 @@ void EngineTest::lockedDatabaseWaitsThenFails() {
         QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
         QElapsedTimer waited;
         waited.start();
+        std::atomic<int> cursorWhileWaiting{-1};
+        std::thread look([&cursorWhileWaiting] {
+            QThread::msleep(100);
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            cursorWhileWaiting = cursor ? cursor->shape() : -2;
+        });
         QVERIFY_THROWS_EXCEPTION(EngineError, db->execute(u"UPDATE Mst_User SET UserPass = 'x'"_s));
+        look.join();
         QVERIFY(waited.elapsed() >= 150);
+        QCOMPARE(cursorWhileWaiting.load(), int(Qt::WaitCursor)); // the window is not frozen without a sign
+        QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(lock.exec(u"ROLLBACK"_s));
     }
     QSqlDatabase::removeDatabase(u"other"_s);
@@ -241,5 +255,5 @@ void EngineTest::transactionRollsBackUnlessCommitted() {
     QCOMPARE(folder.scalar(u"select count(*) as [TOTAL] FROM Mst_User"_s).toInt(), 0);
 }
 
-QTEST_GUILESS_MAIN(EngineTest)
+QTEST_MAIN(EngineTest)
 #include "test_engine.moc"

@@ -3,11 +3,14 @@
 #include "platform/JetPattern.h"
 #include "platform/Log.h"
 
+#include <QCursor>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 #include <atomic>
@@ -148,6 +151,37 @@ sqlite3* Database::handle() const {
 
 namespace {
 
+// While a statement waits for another program that holds the file, the busy cursor shows
+// that the window is not frozen; the wait ends after the busy timeout.
+bool busyCursorShown = false;
+
+int waitWithBusyCursor(void*, int attempt) {
+    constexpr int pause = 10; // milliseconds
+    if (attempt * pause >= busyTimeout)
+        return 0;
+    if (!busyCursorShown && qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+        QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        busyCursorShown = true;
+    }
+    QThread::msleep(pause);
+    return 1;
+}
+
+void endBusyCursor() {
+    if (!busyCursorShown)
+        return;
+    busyCursorShown = false;
+    QGuiApplication::restoreOverrideCursor();
+}
+
+struct BusyCursorEnd {
+    BusyCursorEnd() = default;
+    BusyCursorEnd(const BusyCursorEnd&) = delete;
+    BusyCursorEnd& operator=(const BusyCursorEnd&) = delete;
+    ~BusyCursorEnd() { endBusyCursor(); }
+};
+
 // One prepared statement, finalized whatever happens.
 class Statement {
 public:
@@ -166,7 +200,10 @@ public:
             throw EngineError(u"Only one statement can run at a time."_s);
         }
     }
-    ~Statement() { sqlite3_finalize(m_stmt); }
+    ~Statement() {
+        sqlite3_finalize(m_stmt);
+        endBusyCursor();
+    }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
@@ -246,18 +283,21 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, Rec
 }
 
 void Database::beginTrans() {
+    const BusyCursorEnd end;
     QSqlDatabase db = connectionOf(m_connection);
     if (!db.transaction())
         throw EngineError(engineWords(db.lastError()));
 }
 
 void Database::commitTrans() {
+    const BusyCursorEnd end;
     QSqlDatabase db = connectionOf(m_connection);
     if (!db.commit())
         throw EngineError(engineWords(db.lastError()));
 }
 
 void Database::rollback() {
+    const BusyCursorEnd end;
     QSqlDatabase db = connectionOf(m_connection);
     if (!db.rollback())
         throw EngineError(engineWords(db.lastError()));
@@ -327,7 +367,7 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
         QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
         url.setQuery(u"mode=rw"_s);
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-        db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1"_s.arg(busyTimeout.load()));
+        db.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
         if (!db.open())
             throw EngineError(engineWords(db.lastError()));
 
@@ -336,6 +376,7 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
             throw EngineError(u"The database driver gave no connection handle."_s);
         if (sqlite3_db_readonly(handle, "main") == 1)
             throw EngineError(u"The database file '%1' cannot be written."_s.arg(fileName));
+        sqlite3_busy_handler(handle, waitWithBusyCursor, nullptr);
         if (sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, jetLike,
                                        nullptr, nullptr, nullptr) != SQLITE_OK)
             throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)));
