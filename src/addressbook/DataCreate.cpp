@@ -6,6 +6,7 @@
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
+#include "platform/ListClick.h"
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
 
@@ -24,7 +25,7 @@ DataCreate::DataCreate(QWidget* parent) : QDialog(parent) {
 }
 
 void DataCreate::connectHandlers() {
-    core::connectGuarded(LS, &QListWidget::itemSelectionChanged, this, &DataCreate::LS_Click);
+    core::connectGuarded(new platform::ListClick(LS), &platform::ListClick::clicked, this, &DataCreate::LS_Click);
     connect(Cmd_Clear, &QPushButton::clicked, this, &DataCreate::Cmd_Clear_Click);
     core::connectGuarded(Cmd_Insert, &QPushButton::clicked, this, &DataCreate::Cmd_Insert_Click);
     core::connectGuarded(Cmd_Update, &QPushButton::clicked, this, &DataCreate::Cmd_Update_Click);

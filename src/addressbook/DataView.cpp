@@ -6,6 +6,7 @@
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
+#include "platform/ListClick.h"
 #include "platform/Twips.h"
 
 #include <QClipboard>
@@ -32,7 +33,7 @@ QString eraBirth(const QString& stored) {
 
 DataView::DataView(QWidget* parent) : QDialog(parent) {
     buildControls();
-    core::connectGuarded(LS, &QListWidget::itemSelectionChanged, this, &DataView::LS_Click);
+    core::connectGuarded(new platform::ListClick(LS), &platform::ListClick::clicked, this, &DataView::LS_Click);
     connect(Lab17, &platform::Panel3D::clicked, this, &DataView::Lab17_Click);
     connect(Lab18, &platform::Panel3D::clicked, this, &DataView::Lab18_Click);
     connect(Lab19, &platform::Panel3D::clicked, this, &DataView::Lab19_Click);

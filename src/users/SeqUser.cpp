@@ -5,6 +5,7 @@
 #include "core/Text.h"
 #include "platform/Controls3D.h"
 #include "platform/ImeMode.h"
+#include "platform/ListClick.h"
 #include "platform/Twips.h"
 #include "users/UserTable.h"
 
@@ -104,7 +105,7 @@ SeqUser::SeqUser(QWidget* parent) : QDialog(parent) {
     Txt_UserName->setFocus();
 
     // A choice in the list, by mouse or keys; refilling the list is no choice.
-    core::connectGuarded(LS, &QListWidget::itemSelectionChanged, this, &SeqUser::LS_Click);
+    core::connectGuarded(new platform::ListClick(LS), &platform::ListClick::clicked, this, &SeqUser::LS_Click);
     core::connectGuarded(Cmd_Insert, &QPushButton::clicked, this, &SeqUser::Cmd_Insert_Click);
     core::connectGuarded(Cmd_Update, &QPushButton::clicked, this, &SeqUser::Cmd_Update_Click);
     core::connectGuarded(Cmd_Delete, &QPushButton::clicked, this, &SeqUser::Cmd_Delete_Click);
