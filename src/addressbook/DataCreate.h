@@ -75,6 +75,8 @@ private:
     bool nameIsUsable(const QListWidgetItem* own);
     // The sex code is the first character of the sex box; it must be a digit.
     bool sexIsUsable();
+    // The four date boxes make a date, or year, month and day are all empty.
+    bool birthIsUsable();
     QString sexCode() const;
     // The selected entry, for a change or delete; null, after a notice, when none is.
     QListWidgetItem* entryToWrite();

@@ -40,6 +40,22 @@ bool DataCreate::sexIsUsable() {
     return false;
 }
 
+// Date boxes that do not make a date are refused: writing would lose a stored birth date.
+bool DataCreate::birthIsUsable() {
+    using addressbook::DateBox;
+    const DateBox wrong =
+        addressbook::wrongDateBox(Cmb_Nengou->currentText(), Txt_Y->text(), Txt_M->text(), Txt_D->text());
+    if (wrong == DateBox::None)
+        return true;
+    Mod1::ShowMessage(u"誕生日が正しくありません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
+    QWidget* box = wrong == DateBox::Era     ? static_cast<QWidget*>(Cmb_Nengou)
+                   : wrong == DateBox::Year  ? Txt_Y
+                   : wrong == DateBox::Month ? Txt_M
+                                             : Txt_D;
+    box->setFocus();
+    return false;
+}
+
 QString DataCreate::sexCode() const {
     return Cmb_Sex->currentText().left(1);
 }
@@ -106,7 +122,7 @@ bool DataCreate::wroteRecordOf(const QString& entry) {
 }
 
 void DataCreate::Cmd_Insert_Click() {
-    if (!nameIsUsable(nullptr) || !sexIsUsable())
+    if (!nameIsUsable(nullptr) || !sexIsUsable() || !birthIsUsable())
         return;
     if (!confirmed(u"ＤＢに［ "_s + Txt_Name_1->text() + u" ］さんを追加してよろしいですか？"_s, Mod1::FocusYes))
         return;
@@ -122,7 +138,7 @@ void DataCreate::Cmd_Insert_Click() {
 // checked as for an insert, so no two records ever share a name.
 void DataCreate::Cmd_Update_Click() {
     const QListWidgetItem* selected = entryToWrite();
-    if (!selected || !nameIsUsable(selected) || !sexIsUsable())
+    if (!selected || !nameIsUsable(selected) || !sexIsUsable() || !birthIsUsable())
         return;
     const QString entry = selected->text();
     if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))

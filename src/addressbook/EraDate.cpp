@@ -148,6 +148,19 @@ QString NengouToYear(const QString& era, qint16 year) {
     return western.left(4);
 }
 
+DateBox wrongDateBox(const QString& era, const QString& yearText, const QString& month, const QString& day) {
+    if (yearText.isEmpty() && month.isEmpty() && day.isEmpty())
+        return DateBox::None;
+    if (!composeBirthDate(era, yearText, month, day).isEmpty())
+        return DateBox::None;
+    if (NengouToYear(era, 1).isEmpty())
+        return DateBox::Era;
+    const QString year = composeBirthDate(era, yearText, u"1"_s, u"1"_s);
+    if (year.isEmpty())
+        return DateBox::Year;
+    return readStoredDate(year.section(u'/', 0, 0) + u'/' + month + u"/1"_s) ? DateBox::Day : DateBox::Month;
+}
+
 QString composeBirthDate(const QString& era, const QString& yearText, const QString& month, const QString& day) {
     if (yearText.isEmpty())
         return {};

@@ -20,4 +20,9 @@ QString NengouToYear(const QString& era, qint16 year);
 // holds no whole number from 1 up, or when the boxes make no calendar date.
 QString composeBirthDate(const QString& era, const QString& yearText, const QString& month, const QString& day);
 
+// The first of the four date boxes that keeps them from making a date, or None when they make
+// one or when year, month and day are all empty (no birth date).
+enum class DateBox { None, Era, Year, Month, Day };
+DateBox wrongDateBox(const QString& era, const QString& yearText, const QString& month, const QString& day);
+
 } // namespace addressbook
