@@ -114,7 +114,7 @@ void SeqUserTest::fill(const QString& entry, const QStringList& fields) {
         QListWidgetItem* item = list->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).value(0);
         QVERIFY2(item, qPrintable(entry));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-        QCOMPARE(Mod1::Sql, u"select * from Mst_User Where UserName = '%1' "_s.arg(quoted(entry.trimmed())));
+        QCOMPARE(Mod1::Sql, u"select * from Mst_User Where UserName = '%1' "_s.arg(quoted(entry)));
         QCOMPARE(m_window->focusWidget(), m_window->Txt_OldPass);
     }
     QLineEdit* const boxes[] = {m_window->Txt_UserName, m_window->Txt_OldPass, m_window->Txt_NewPass,
@@ -154,12 +154,12 @@ void SeqUserTest::refusals_data() {
     row("update: password of 11", u, u"山田"_s, {{}, u"pw"_s, u"01234567890"_s, u"01234567890"_s},
         u"パスワードは半角10文字までです。"_s, none);
     row("update: answered No", u, u"山田"_s, {{}, u"pw"_s, u"a"_s, u"a"_s}, commands[u].question.arg(u"山田"_s), name);
-    // After "クリア", or when the entry's row was not read, the stored password belongs to nobody:
-    // an empty one must not pass, nor may another user's.
+    // After "クリア" the stored password belongs to nobody: an empty one must not pass, nor may
+    // that of a user whose name differs only by blanks.
     row("update: cleared", u, u"山田"_s, {u"山田"_s, {}, u"a"_s, u"a"_s}, wrongPassword, name, true);
     row("delete: cleared", d, u"山田"_s, {}, wrongPassword, name, true);
-    row("delete: row not read", d, u" 鈴木 "_s, {}, wrongPassword, name);
-    row("delete: another user's row", d, u"山田 "_s, {{}, u"pw"_s}, wrongPassword, name);
+    row("delete: blanks around, no password", d, u" 鈴木 "_s, {}, wrongPassword, name);
+    row("delete: another user's password", d, u"山田 "_s, {{}, u"pw"_s}, wrongPassword, name);
     row("delete: wrong password", d, u"山田"_s, {{}, u"PW"_s}, wrongPassword, name);
     row("delete: password before Guest", d, u"Guest"_s, {{}, u"x"_s}, wrongPassword, name);
     row("delete: Guest", d, u"Guest"_s, {}, u"Guest は削除できません。"_s, name);
@@ -215,6 +215,7 @@ void SeqUserTest::changes_data() {
     row("update: a new password", u, u"山田"_s, {{}, u"pw"_s, u" 1234567890 "_s, u" 1234567890 "_s},
         update.arg(u" 1234567890 "_s, u"山田"_s));
     row("update: none before, none after", u, u"佐藤"_s, {{}, u""_s, u""_s, u""_s}, update.arg(u""_s, u"佐藤"_s));
+    row("update: blanks around the name", u, u"山田 "_s, {{}, u"y"_s, u"z"_s, u"z"_s}, update.arg(u"z"_s, u"山田 "_s));
     row("update: quotes", u, u"O'Brien"_s, {{}, u"it's"_s, u"a'b"_s, u"a'b"_s}, update.arg(u"a''b"_s, u"O''Brien"_s));
     // Every diary row of the user goes; other users' rows stay, even under a name that
     // differs only by a blank.

@@ -1,7 +1,6 @@
 #include "users/UserTable.h"
 
 #include "core/Mod1.h"
-#include "core/Text.h"
 #include "platform/SqlText.h"
 
 using namespace Qt::StringLiterals;
@@ -22,11 +21,11 @@ QStringList userNames() {
 }
 
 std::optional<QString> storedPassword(const QString& name) {
-    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(core::trimBlanks(name)) + u"' "_s;
+    // By the exact name: a user added with blanks at either end can be read, changed and
+    // deleted like any other.
+    Mod1::Sql = u"select * from Mst_User"_s + u" Where UserName = '"_s + sqlText(name) + u"' "_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
-    // A name with blanks at either end is not found when looked up trimmed, and the row of
-    // another user whose name is the trimmed one is not this user's.
-    if (Mod1::Rs->atEnd() || Mod1::Rs->field(u"UserName"_s).toString() != name)
+    if (Mod1::Rs->atEnd())
         return std::nullopt;
     return Mod1::Rs->field(u"UserPass"_s).toString();
 }

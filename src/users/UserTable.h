@@ -11,9 +11,8 @@ namespace users {
 // Every user's name, by name.
 QStringList userNames();
 
-// The stored password of the user listed as `name` (Null reads as empty). The row is looked up
-// by the name without blanks at either end and counts only when it is this very name.
-// Nothing when there is no such row.
+// The stored password of the user named exactly `name` (Null reads as empty); nothing when
+// there is no such user.
 std::optional<QString> storedPassword(const QString& name);
 
 void insertUser(const QString& name, const QString& password);
