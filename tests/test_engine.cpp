@@ -1,6 +1,7 @@
 // The database engine as the program uses it: the statements' dialect on SQLite, the one
 // quoting helper, errors, and a file that must never be created.
 #include "Fixture.h"
+#include "core/EngineGuard.h"
 #include "platform/Database.h"
 #include "platform/JetPattern.h"
 #include "platform/SqlText.h"
@@ -227,8 +228,14 @@ void EngineTest::lockedDatabaseWaitsThenFails() {
             const QCursor* cursor = QGuiApplication::overrideCursor();
             cursorWhileWaiting = cursor ? cursor->shape() : -2;
         });
-        QVERIFY_THROWS_EXCEPTION(EngineError, db->execute(u"UPDATE Mst_User SET UserPass = 'x'"_s));
+        QString reason;
+        try {
+            db->execute(u"UPDATE Mst_User SET UserPass = 'x'"_s);
+        } catch (const EngineError& error) {
+            reason = core::reasonOf(error);
+        }
         look.join();
+        QCOMPARE(reason, u"他のプログラムが使用中です。しばらくしてからもう一度お試しください。"_s);
         QVERIFY(waited.elapsed() >= 150);
         QCOMPARE(cursorWhileWaiting.load(), int(Qt::WaitCursor)); // the window is not frozen without a sign
         QVERIFY(!QGuiApplication::overrideCursor());

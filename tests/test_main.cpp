@@ -179,9 +179,9 @@ void MainTest::unloadSavesTheShownUser() {
 void MainTest::databaseProblemStopsInOrder_data() {
     QTest::addColumn<QString>("content"); // empty: no file at all
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << QString() << u"Could not find file"_s;
-    QTest::newRow("not a database") << u"this is a letter, not a database"_s << u"not a database"_s;
-    QTest::newRow("a database of another program") << u"sqlite"_s << u"does not belong to Tamoru"_s;
+    QTest::newRow("missing") << QString() << u"ファイルが見つかりません。"_s;
+    QTest::newRow("not a database") << u"this is a letter, not a database"_s << u"データベースではありません。"_s;
+    QTest::newRow("a database of another program") << u"sqlite"_s << u"Tamoru のデータベースではありません。"_s;
 }
 
 void MainTest::databaseProblemStopsInOrder() {

@@ -89,7 +89,7 @@ void Main::Form_Load() {
     try {
         Mod1::OpenDb();
     } catch (const platform::EngineError& error) {
-        m_databaseProblem = error.message();
+        m_databaseProblem = core::reasonOf(error);
     }
     loadStep("the launcher names", [this] { launcher().InitLauncher(); });
     loadStep("the first clock tick", [this] { clock().Timer1_Timer(); });
@@ -111,8 +111,8 @@ bool Main::start() {
 void Main::reportDatabaseProblem() {
     platform::ModalWindows::QuietScope quiet; // the program ends; nothing is to activate
     const QString file = QDir::toNativeSeparators(QDir(Mod1::AppPath).filePath(u"TEL.mdb"_s));
-    Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、Tamoru を終了します。\r"_s + u"場所："_s + file + u"\r"_s +
-                          u"理由："_s + m_databaseProblem,
+    Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、\rTamoru を終了します。\r"_s + u"場所："_s + file +
+                          u"\r"_s + u"理由："_s + m_databaseProblem,
                       Mod1::KindNotice, this, Mod1::FocusOk);
 }
 

@@ -53,7 +53,8 @@ void writeDiaryText(const QString& date, const QString& user, const QString& tex
     Mod1::Sql = u"UPDATE TMP_Sche"_s + u" SET Daily_Data = '"_s + sqlText(text) + u"'"_s + u" Where Date_Data = '"_s +
                 sqlText(date) + u"'"_s + u" And UserName = '"_s + sqlText(user) + u"'"_s;
     if (Mod1::Db->execute(Mod1::Sql) == 0)
-        throw platform::EngineError(u"この日の日記の行がデータベースにありません。"_s);
+        throw platform::EngineError(u"The diary row of %1 for %2 is gone."_s.arg(date, user),
+                                    platform::EngineError::Trouble::RowGone);
 }
 
 } // namespace calendar

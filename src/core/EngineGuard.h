@@ -8,6 +8,10 @@
 
 namespace core {
 
+// Why the database refused, in the user's words; the engine's own words go to the log (they
+// stay in the text only when there is nothing better to say).
+QString reasonOf(const platform::EngineError& error);
+
 // Tells the user, in a notice owned by `owner`, that the database refused an action.
 void reportEngineError(QWidget* owner, const platform::EngineError& error);
 

@@ -52,7 +52,8 @@ void OpenDb() {
     }
     if (!missing.isEmpty())
         throw platform::EngineError(
-            u"This database does not belong to Tamoru: it has no table %1."_s.arg(missing.join(u", "_s)));
+            u"This database does not belong to Tamoru: it has no table %1."_s.arg(missing.join(u", "_s)),
+            platform::EngineError::Trouble::NotOurs);
     Db = std::move(database);
 }
 

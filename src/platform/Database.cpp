@@ -27,9 +27,30 @@ namespace {
 std::atomic<int> busyTimeout{5000};
 std::atomic<int> connectionCounter{0};
 
-QString engineWords(const QSqlError& error) {
+EngineError::Trouble troubleOf(int engineCode) {
+    using Trouble = EngineError::Trouble;
+    switch (engineCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Trouble::Busy;
+    case SQLITE_READONLY:
+        return Trouble::ReadOnly;
+    case SQLITE_NOTADB:
+        return Trouble::NotADatabase;
+    case SQLITE_CANTOPEN:
+        return Trouble::CannotOpen;
+    case SQLITE_FULL:
+        return Trouble::Full;
+    case SQLITE_CORRUPT:
+        return Trouble::Corrupt;
+    default:
+        return Trouble::Other;
+    }
+}
+
+EngineError engineError(const QSqlError& error) {
     const QString words = error.databaseText().trimmed();
-    return words.isEmpty() ? error.text().trimmed() : words;
+    return EngineError(words.isEmpty() ? error.text().trimmed() : words, troubleOf(error.nativeErrorCode().toInt()));
 }
 
 // like(pattern, text) with the desktop-database wildcards; Null in either gives Null.
@@ -69,7 +90,8 @@ QSqlDatabase connectionOf(const QString& name) {
 
 } // namespace
 
-EngineError::EngineError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+EngineError::EngineError(const QString& message, Trouble trouble)
+    : std::runtime_error(message.toStdString()), m_message(message), m_trouble(trouble) {}
 
 // Recordset --------------------------------------------------------------------------------
 
@@ -221,7 +243,8 @@ public:
 private:
     [[noreturn]] void fail() {
         const auto* words = static_cast<const char16_t*>(sqlite3_errmsg16(m_db));
-        throw EngineError(words ? QString::fromUtf16(words) : u"The database engine failed."_s);
+        throw EngineError(words ? QString::fromUtf16(words) : u"The database engine failed."_s,
+                          troubleOf(sqlite3_errcode(m_db)));
     }
 
     sqlite3* m_db;
@@ -286,21 +309,21 @@ void Database::beginTrans() {
     const BusyCursorEnd end;
     QSqlDatabase db = connectionOf(m_connection);
     if (!db.transaction())
-        throw EngineError(engineWords(db.lastError()));
+        throw engineError(db.lastError());
 }
 
 void Database::commitTrans() {
     const BusyCursorEnd end;
     QSqlDatabase db = connectionOf(m_connection);
     if (!db.commit())
-        throw EngineError(engineWords(db.lastError()));
+        throw engineError(db.lastError());
 }
 
 void Database::rollback() {
     const BusyCursorEnd end;
     QSqlDatabase db = connectionOf(m_connection);
     if (!db.rollback())
-        throw EngineError(engineWords(db.lastError()));
+        throw engineError(db.lastError());
 }
 
 QStringList Database::tableNames() const {
@@ -355,9 +378,9 @@ void Workspace::setBusyTimeout(int milliseconds) {
 std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
     const QFileInfo file(fileName);
     if (!file.exists())
-        throw EngineError(u"Could not find file '%1'."_s.arg(fileName));
+        throw EngineError(u"Could not find file '%1'."_s.arg(fileName), EngineError::Trouble::Missing);
     if (!file.isFile())
-        throw EngineError(u"'%1' is not a file."_s.arg(fileName));
+        throw EngineError(u"'%1' is not a file."_s.arg(fileName), EngineError::Trouble::NotAFile);
 
     const QString name = u"tamoru-%1"_s.arg(++connectionCounter);
     auto database = std::unique_ptr<Database>(new Database(name, file.absoluteFilePath()));
@@ -369,13 +392,14 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
         if (!db.open())
-            throw EngineError(engineWords(db.lastError()));
+            throw engineError(db.lastError());
 
         sqlite3* handle = handleOf(db);
         if (!handle)
             throw EngineError(u"The database driver gave no connection handle."_s);
         if (sqlite3_db_readonly(handle, "main") == 1)
-            throw EngineError(u"The database file '%1' cannot be written."_s.arg(fileName));
+            throw EngineError(u"The database file '%1' cannot be written."_s.arg(fileName),
+                              EngineError::Trouble::ReadOnly);
         sqlite3_busy_handler(handle, waitWithBusyCursor, nullptr);
         if (sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, jetLike,
                                        nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -384,7 +408,7 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
         // Opening is lazy: read the schema now, so a file that is no database is refused here.
         QSqlQuery probe(db);
         if (!probe.exec(u"SELECT count(*) FROM sqlite_master"_s))
-            throw EngineError(engineWords(probe.lastError()));
+            throw engineError(probe.lastError());
     }
     return database;
 }

@@ -12,14 +12,31 @@ struct sqlite3;
 
 namespace platform {
 
-// An error of the database engine, carrying the engine's own words.
+// An error of the database engine, carrying the engine's own words and, where it is one the
+// user can do something about, what kind of trouble it is.
 class EngineError : public std::runtime_error {
 public:
-    explicit EngineError(const QString& message);
+    enum class Trouble {
+        Other,
+        Missing,
+        NotAFile,
+        CannotOpen,
+        ReadOnly,
+        NotADatabase,
+        NotOurs,
+        Busy,
+        Full,
+        Corrupt,
+        RowGone
+    };
+
+    explicit EngineError(const QString& message, Trouble trouble = Trouble::Other);
     const QString& message() const { return m_message; }
+    Trouble trouble() const { return m_trouble; }
 
 private:
     QString m_message;
+    Trouble m_trouble;
 };
 
 // The rows of one query, read in full when it is opened so that no statement stays open
