@@ -6,6 +6,7 @@
 #include "platform/ListPick.h"
 #include "platform/Twips.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -139,6 +140,10 @@ void CalendarFrame::BuildMonth() {
         Cmb_Year->addItem(QString::number(y));
     for (int m = 1; m <= 12; ++m)
         Cmb_Month->addItem(QString::number(m));
+    // The boxes are narrow; their lists are as wide as the entries need.
+    for (QComboBox* box : {Cmb_Year, Cmb_Month})
+        box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) +
+                                     box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     showMonthInBoxes(today.year(), today.month());
     layOutMonth(today.year(), today.month());
     ClickDate->setText(dateText(today.year(), today.month(), today.day()));
@@ -157,8 +162,13 @@ void CalendarFrame::layOutMonth(int year, int month) {
 }
 
 void CalendarFrame::showMonthInBoxes(int year, int month) {
-    Cmb_Year->setEditText(QString::number(year));
-    Cmb_Month->setEditText(QString::number(month));
+    // The list position follows the text, so a wheel notch or an arrow key moves one entry
+    // from the month on view (a year outside the list has no position).
+    for (const auto& [box, value] : {std::pair{Cmb_Year, year}, std::pair{Cmb_Month, month}}) {
+        const QString text = QString::number(value);
+        box->setCurrentIndex(box->findText(text));
+        box->setEditText(text);
+    }
 }
 
 std::optional<QDate> CalendarFrame::monthInBoxes() {
