@@ -7,6 +7,7 @@
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/ListClick.h"
+#include "platform/ModalWindows.h"
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
 
@@ -21,6 +22,7 @@ using addressbook::fieldText;
 DataCreate::DataCreate(QWidget* parent) : QDialog(parent) {
     buildControls();
     connectHandlers();
+    platform::ModalWindows::keepOpenOnEscape(*this);
     core::guarded(this, [this] { Form_Load(); });
 }
 

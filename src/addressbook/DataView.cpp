@@ -7,6 +7,7 @@
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/ListClick.h"
+#include "platform/ModalWindows.h"
 #include "platform/Twips.h"
 
 #include <QClipboard>
@@ -39,6 +40,7 @@ DataView::DataView(QWidget* parent) : QDialog(parent) {
     connect(Lab19, &platform::Panel3D::clicked, this, &DataView::Lab19_Click);
     connect(SSCommand1, &QPushButton::clicked, this, &DataView::SSCommand1_Click);
     connect(EXIT, &QPushButton::clicked, this, &DataView::EXIT_Click);
+    platform::ModalWindows::keepOpenOnEscape(*this);
     // A search the database refuses leaves an empty list, after a notice with its words.
     core::guarded(this, [this] { Form_Load(); });
 }

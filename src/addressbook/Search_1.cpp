@@ -28,6 +28,7 @@ Search_1::Search_1(QWidget* parent) : QDialog(parent) {
     connect(Cmd_Clear, &QPushButton::clicked, this, &Search_1::Cmd_Clear_Click);
     connect(Cmd_Insert, &QPushButton::clicked, this, &Search_1::Cmd_Insert_Click);
     connect(Cmd_Search, &QPushButton::clicked, this, &Search_1::Cmd_Search_Click);
+    platform::ModalWindows::keepOpenOnEscape(*this);
     core::guarded(this, [this] { Form_Load(); });
 }
 

@@ -9,6 +9,7 @@
 #include "platform/FileList.h"
 #include "platform/FolderList.h"
 #include "platform/ImeMode.h"
+#include "platform/ModalWindows.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
@@ -109,6 +110,7 @@ SetPath::SetPath(platform::Panel3D* slotPanel, QWidget* parent) : QDialog(parent
     connect(Cmd_Insert, &QPushButton::clicked, this, &SetPath::Cmd_Insert_Click);
     connect(Cmd_Set, &QPushButton::clicked, this, &SetPath::Cmd_Set_Click);
 
+    platform::ModalWindows::keepOpenOnEscape(*this);
     Form_Load();
 }
 

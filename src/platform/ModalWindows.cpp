@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace platform {
@@ -21,7 +22,24 @@ State& state() {
     return s;
 }
 
+class EscapeFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier)
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
+
+void ModalWindows::keepOpenOnEscape(QDialog& window) {
+    window.installEventFilter(new EscapeFilter(&window));
+}
 
 int ModalWindows::exec(QDialog& window) {
     State& s = state();

@@ -30,6 +30,10 @@ public:
         QuietScope& operator=(const QuietScope&) = delete;
     };
 
+    // Escape no longer closes the window (a dialog's default), so typed edits are not thrown
+    // away by a key; its buttons and the title bar's close box still close it.
+    static void keepOpenOnEscape(QDialog& window);
+
     // Called inside each modal window's event loop once the window is showing; tests use it
     // to answer the windows the way a person would.
     using ShownHook = std::function<void(QDialog&)>;
