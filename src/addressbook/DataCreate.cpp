@@ -8,6 +8,7 @@
 #include "platform/Controls3D.h"
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -47,7 +48,7 @@ void DataCreate::Form_Load() {
 }
 
 void DataCreate::LS_Click() {
-    const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    const QListWidgetItem* entry = platform::selectedEntry(LS);
     if (!entry)
         return;
     const bool found = addressbook::openAddressRecord(entry->text());

@@ -7,6 +7,7 @@
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -50,7 +51,7 @@ void DataView::Form_Load() {
 }
 
 void DataView::LS_Click() {
-    const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    const QListWidgetItem* entry = platform::selectedEntry(LS);
     if (!entry)
         return;
     const bool found = addressbook::openAddressRecord(entry->text());
