@@ -10,6 +10,7 @@
 #include "platform/ModalWindows.h"
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -50,7 +51,7 @@ void DataCreate::Form_Load() {
 }
 
 void DataCreate::LS_Click() {
-    const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    const QListWidgetItem* entry = platform::selectedEntry(LS);
     if (!entry)
         return;
     const bool found = addressbook::openAddressRecord(entry->text());

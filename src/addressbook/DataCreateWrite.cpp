@@ -9,6 +9,7 @@
 #include "core/Text.h"
 #include "platform/MultiLineBox.h"
 #include "platform/SqlText.h"
+#include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -94,7 +95,7 @@ QString DataCreate::updateStatement(const QString& entry) const {
 }
 
 QListWidgetItem* DataCreate::entryToWrite() {
-    QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    QListWidgetItem* entry = platform::selectedEntry(LS);
     if (!entry)
         Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
     return entry;

@@ -9,6 +9,7 @@
 #include "platform/ListClick.h"
 #include "platform/ModalWindows.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -53,7 +54,7 @@ void DataView::Form_Load() {
 }
 
 void DataView::LS_Click() {
-    const QListWidgetItem* entry = addressbook::selectedEntry(LS);
+    const QListWidgetItem* entry = platform::selectedEntry(LS);
     if (!entry)
         return;
     const bool found = addressbook::openAddressRecord(entry->text());

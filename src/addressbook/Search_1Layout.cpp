@@ -4,20 +4,17 @@
 #include "platform/Controls3D.h"
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
-using addressbook::pictureButton;
-using platform::ImeMode;
 
 namespace {
 
 constexpr double wide = 3300;
 constexpr double narrow = 1365;
-constexpr double buttonTop = 5130;
-constexpr double buttonSize = 915;
 
 } // namespace
 
@@ -25,36 +22,56 @@ void Search_1::buildControls() {
     setObjectName(u"Search_1"_s);
     setWindowTitle(u"Tamoru ～ 検索条件 ～"_s);
     platform::setClientSizeTwips(this, 5235, 6225);
-    SSFrame1 = addressbook::windowFrame(this, u"検索条件"_s, 5145, 6180);
-    QWidget* frame = SSFrame1;
+    using enum platform::Kind;
+    using enum platform::ImeMode;
+    const QFont box = addressbook::boxFont();
+    platform::layOut(this, {{Frame, u"SSFrame1"_s, {45, 0, 5145, 6180}, {.text = u"検索条件"_s, .to = &SSFrame1}}},
+                     addressbook::windowFont());
+    const QList<platform::Control> controls{
+        {Panel, u"SSPanel1"_s, {135, 315, 1500, 270}, {.text = u"フリガナ"_s}},
+        {TextBox, u"Txt_Furigana"_s, {1710, 315, wide, 285}, {.font = box, .ime = KatakanaHalf, .to = &Txt_Furigana}},
+        {Panel, u"SSPanel2"_s, {135, 630, 1500, 270}, {.text = u"名前"_s}},
+        {TextBox, u"Txt_Name_1"_s, {1710, 630, wide, 285}, {.font = box, .ime = Hiragana, .to = &Txt_Name_1}},
+        {Panel, u"SSPanel3"_s, {135, 945, 1500, 270}, {.text = u"ニックネーム"_s}},
+        {TextBox, u"Txt_Name_2"_s, {1710, 945, wide, 285}, {.font = box, .ime = Hiragana, .to = &Txt_Name_2}},
+        {Panel, u"SSPanel4"_s, {135, 1260, 1500, 270}, {.text = u"性別"_s}},
+        {ComboBox, u"Cmb_Sex"_s, {1710, 1260, 1140, 285}, {.font = box, .to = &Cmb_Sex}},
+        {Panel, u"SSPanel5"_s, {135, 1575, 1500, 270}, {.text = u"住所"_s}},
+        {LinesBox, u"Txt_Zyusyo"_s, {1710, 1575, wide, 555}, {.font = box, .ime = Hiragana, .to = &Txt_Zyusyo}},
+        {Panel, u"SSPanel6"_s, {135, 2205, 1500, 270}, {.text = u"電話番号"_s}},
+        {TextBox, u"Txt_Tel_1"_s, {1710, 2205, narrow, 285}, {.font = box, .ime = Disabled, .to = &Txt_Tel_1}},
+        {Panel, u"SSPanel7"_s, {135, 2520, 1500, 270}, {.text = u"ＦＡＸ"_s}},
+        {TextBox, u"Txt_Fax"_s, {1710, 2520, narrow, 285}, {.font = box, .ime = Disabled, .to = &Txt_Fax}},
+        {Panel, u"SSPanel8"_s, {135, 2835, 1500, 270}, {.text = u"ポケットベル"_s}},
+        {TextBox, u"Txt_PB"_s, {1710, 2835, narrow, 285}, {.font = box, .ime = Disabled, .to = &Txt_PB}},
+        {Panel, u"SSPanel9"_s, {135, 3150, 1500, 270}, {.text = u"携帯"_s}},
+        {TextBox, u"Txt_Handy_1"_s, {1710, 3150, narrow, 285}, {.font = box, .ime = Disabled, .to = &Txt_Handy_1}},
+        {Panel, u"SSPanel10"_s, {135, 3465, 1500, 270}, {.text = u"ＰＨＳ"_s}},
+        {TextBox, u"Txt_Handy_2"_s, {1710, 3465, narrow, 285}, {.font = box, .ime = Disabled, .to = &Txt_Handy_2}},
+        {Panel, u"SSPanel11"_s, {135, 3780, 1500, 270}, {.text = u"会社名"_s}},
+        {TextBox, u"Txt_K_Name"_s, {1710, 3780, wide, 285}, {.font = box, .ime = Hiragana, .to = &Txt_K_Name}},
+        {Panel, u"SSPanel12"_s, {135, 4095, 1500, 270}, {.text = u"E_Mail"_s}},
+        {TextBox, u"Txt_Email"_s, {1710, 4095, wide, 285}, {.font = box, .ime = Off, .to = &Txt_Email}},
+        {Panel, u"SSPanel13"_s, {135, 4410, 1500, 270}, {.text = u"会社 E_Mail"_s}},
+        {TextBox, u"Txt_K_Email"_s, {1710, 4410, wide, 285}, {.font = box, .ime = Off, .to = &Txt_K_Email}},
+        {Panel, u"SSPanel14"_s, {135, 4725, 1500, 270}, {.text = u"ＨＰ"_s}},
+        {TextBox, u"Txt_HP_Address"_s, {1710, 4725, wide, 285}, {.font = box, .ime = Off, .to = &Txt_HP_Address}},
+        {PictureButton,
+         u"Cmd_Clear"_s,
+         {1710, 5130, 915, 915},
+         {.text = u"クリア"_s, .icon = u"edit-clear"_s, .to = &Cmd_Clear}},
+        {PictureButton,
+         u"Cmd_Insert"_s,
+         {3105, 5130, 915, 915},
+         {.text = u"EXIT"_s, .icon = u"application-exit"_s, .to = &Cmd_Insert}},
+        {PictureButton,
+         u"Cmd_Search"_s,
+         {4050, 5130, 915, 915},
+         {.text = u"検索"_s, .icon = u"system-search"_s, .to = &Cmd_Search}},
+    };
+    platform::layOut(SSFrame1, controls, addressbook::windowFont());
 
-    addressbook::layRows(
-        frame, 135, 1710,
-        {
-            {u"SSPanel1"_s, u"フリガナ"_s, &Txt_Furigana, u"Txt_Furigana"_s, 315, wide, ImeMode::KatakanaHalf},
-            {u"SSPanel2"_s, u"名前"_s, &Txt_Name_1, u"Txt_Name_1"_s, 630, wide, ImeMode::Hiragana},
-            {u"SSPanel3"_s, u"ニックネーム"_s, &Txt_Name_2, u"Txt_Name_2"_s, 945, wide, ImeMode::Hiragana},
-            {u"SSPanel4"_s, u"性別"_s, &Cmb_Sex, u"Cmb_Sex"_s, 1260, 1140},
-            {u"SSPanel5"_s, u"住所"_s, &Txt_Zyusyo, u"Txt_Zyusyo"_s, 1575, wide, ImeMode::Hiragana, 555},
-            {u"SSPanel6"_s, u"電話番号"_s, &Txt_Tel_1, u"Txt_Tel_1"_s, 2205, narrow, ImeMode::Disabled},
-            {u"SSPanel7"_s, u"ＦＡＸ"_s, &Txt_Fax, u"Txt_Fax"_s, 2520, narrow, ImeMode::Disabled},
-            {u"SSPanel8"_s, u"ポケットベル"_s, &Txt_PB, u"Txt_PB"_s, 2835, narrow, ImeMode::Disabled},
-            {u"SSPanel9"_s, u"携帯"_s, &Txt_Handy_1, u"Txt_Handy_1"_s, 3150, narrow, ImeMode::Disabled},
-            {u"SSPanel10"_s, u"ＰＨＳ"_s, &Txt_Handy_2, u"Txt_Handy_2"_s, 3465, narrow, ImeMode::Disabled},
-            {u"SSPanel11"_s, u"会社名"_s, &Txt_K_Name, u"Txt_K_Name"_s, 3780, wide, ImeMode::Hiragana},
-            {u"SSPanel12"_s, u"E_Mail"_s, &Txt_Email, u"Txt_Email"_s, 4095, wide, ImeMode::Off},
-            {u"SSPanel13"_s, u"会社 E_Mail"_s, &Txt_K_Email, u"Txt_K_Email"_s, 4410, wide, ImeMode::Off},
-            {u"SSPanel14"_s, u"ＨＰ"_s, &Txt_HP_Address, u"Txt_HP_Address"_s, 4725, wide, ImeMode::Off},
-        });
-
-    Cmd_Clear =
-        pictureButton(frame, u"Cmd_Clear"_s, u"クリア"_s, u"edit-clear"_s, 1710, buttonTop, buttonSize, buttonSize);
-    Cmd_Insert = pictureButton(frame, u"Cmd_Insert"_s, u"EXIT"_s, u"application-exit"_s, 3105, buttonTop, buttonSize,
-                               buttonSize);
-    Cmd_Search =
-        pictureButton(frame, u"Cmd_Search"_s, u"検索"_s, u"system-search"_s, 4050, buttonTop, buttonSize, buttonSize);
-
-    addressbook::chainTabOrder({Txt_Name_1, Txt_Furigana, Txt_Name_2, Cmb_Sex, Txt_Zyusyo, Txt_Tel_1, Txt_Fax, Txt_PB,
-                                Txt_Handy_1, Txt_Handy_2, Txt_K_Name, Txt_Email, Txt_K_Email, Txt_HP_Address, Cmd_Clear,
-                                Cmd_Insert, Cmd_Search});
+    platform::chainTabOrder({Txt_Name_1, Txt_Furigana, Txt_Name_2, Cmb_Sex, Txt_Zyusyo, Txt_Tel_1, Txt_Fax, Txt_PB,
+                             Txt_Handy_1, Txt_Handy_2, Txt_K_Name, Txt_Email, Txt_K_Email, Txt_HP_Address, Cmd_Clear,
+                             Cmd_Insert, Cmd_Search});
 }

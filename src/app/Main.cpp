@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/ModalWindows.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 #include "users/UserFrame.h"
 
 #include <QCloseEvent>
@@ -18,7 +19,6 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 namespace {
 
@@ -38,27 +38,17 @@ Main::Main(QWidget* parent) : QWidget(parent) {
     setWindowTitle(u"Tamoru Ver3.5"_s);
     platform::setClientSizeTwips(this, 5775, 4935);
 
-    const auto frame = [this](const char16_t* name, const QString& caption, double l, double t, double w, double h) {
-        auto* f = new platform::Frame3D(caption, this);
-        f->setObjectName(QString::fromUtf16(name));
-        placeTwips(f, l, t, w, h);
-        return f;
+    using enum platform::Kind;
+    const QList<platform::Control> controls{
+        {Frame, u"SSFrame2"_s, {0, 0, 3120, 3795}, {.text = u"ランチャー"_s, .to = &SSFrame2}},
+        {Frame, u"SSFrame1"_s, {3150, 0, 2625, 3165}, {.text = u"カレンダー"_s, .to = &SSFrame1}},
+        {Frame, u"SSFrame4"_s, {3150, 3195, 2625, 600}, {.text = u"ユーザー"_s, .to = &SSFrame4}},
+        {Frame, u"SSFrame3"_s, {0, 3825, 3120, 690}, {.text = u"電話帳"_s, .to = &SSFrame3}},
+        {Panel, u"TLH"_s, {3150, 3825, 2625, 690}, {.to = &TLH}},
+        {Button, u"SSCommand2"_s, {45, 4545, 5280, 375}, {.icon = u"go-bottom"_s, .to = &SSCommand2}},
+        {Button, u"SSCommand1"_s, {5355, 4545, 375, 375}, {.icon = u"application-exit"_s, .to = &SSCommand1}},
     };
-    SSFrame2 = frame(u"SSFrame2", u"ランチャー"_s, 0, 0, 3120, 3795);
-    SSFrame1 = frame(u"SSFrame1", u"カレンダー"_s, 3150, 0, 2625, 3165);
-    SSFrame4 = frame(u"SSFrame4", u"ユーザー"_s, 3150, 3195, 2625, 600);
-    SSFrame3 = frame(u"SSFrame3", u"電話帳"_s, 0, 3825, 3120, 690);
-
-    TLH = new platform::Panel3D(this);
-    TLH->setObjectName(u"TLH"_s);
-    placeTwips(TLH, 3150, 3825, 2625, 690);
-
-    SSCommand2 = new platform::Button3D({}, QIcon::fromTheme(u"go-bottom"_s), this);
-    SSCommand2->setObjectName(u"SSCommand2"_s);
-    placeTwips(SSCommand2, 45, 4545, 5280, 375);
-    SSCommand1 = new platform::Button3D({}, QIcon::fromTheme(u"application-exit"_s), this);
-    SSCommand1->setObjectName(u"SSCommand1"_s);
-    placeTwips(SSCommand1, 5355, 4545, 375, 375);
+    platform::layOut(this, controls);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(u"Timer1"_s);

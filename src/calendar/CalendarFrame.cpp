@@ -4,7 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
 #include "platform/ListPick.h"
-#include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,7 +16,6 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 namespace {
 
@@ -62,68 +61,53 @@ QString dateText(int year, int month, int day) {
 
 CalendarFrame::CalendarFrame(QWidget& window, QWidget* frame, std::function<QString()> currentUser)
     : QObject(&window), m_window(window), m_currentUser(std::move(currentUser)) {
-    const auto pictureButton = [frame](const char16_t* name, const QIcon& picture, double left) {
-        auto* b = new platform::Button3D({}, picture, frame);
-        b->setObjectName(QString::fromUtf16(name));
-        b->setIconSize(QSize(14, 14));
-        placeTwips(b, left, 270, 300, 300);
-        return b;
-    };
+    using enum platform::Kind;
     QStyle* style = frame->style();
-    Cmd_Edit = pictureButton(
-        u"Cmd_Edit", QIcon::fromTheme(u"accessories-text-editor"_s, style->standardIcon(QStyle::SP_FileIcon)), 90);
-    Cmd_Now = pictureButton(
-        u"Cmd_Now", QIcon::fromTheme(u"x-office-calendar"_s, style->standardIcon(QStyle::SP_BrowserReload)), 360);
+    const QIcon edit = QIcon::fromTheme(u"accessories-text-editor"_s, style->standardIcon(QStyle::SP_FileIcon));
+    const QIcon today = QIcon::fromTheme(u"x-office-calendar"_s, style->standardIcon(QStyle::SP_BrowserReload));
     const QColor arrowColor = frame->palette().color(QPalette::ButtonText);
-    Cmd_R = pictureButton(u"Cmd_R", arrowPicture(Qt::LeftArrow, arrowColor), 630);
-    Cmd_F = pictureButton(u"Cmd_F", arrowPicture(Qt::RightArrow, arrowColor), 900);
-
-    const auto monthBox = [frame](const char16_t* name, double left, double width) {
-        auto* box = new QComboBox(frame);
-        box->setObjectName(QString::fromUtf16(name));
-        box->setMaxVisibleItems(12);
-        // The boxes are narrow: a slim arrow leaves room for a four-digit year.
-        box->setStyleSheet(u"QComboBox { padding: 0px 1px 0px 2px; } QComboBox::drop-down { width: 12px; }"_s);
-        placeTwips(box, left, 270, width, 300);
-        return box;
+    const QIcon back = arrowPicture(Qt::LeftArrow, arrowColor);
+    const QIcon forward = arrowPicture(Qt::RightArrow, arrowColor);
+    // The boxes are narrow: a slim arrow leaves room for a four-digit year.
+    const QString slimArrow = u"QComboBox { padding: 0px 1px 0px 2px; } QComboBox::drop-down { width: 12px; }"_s;
+    const QList<platform::Control> controls{
+        {Button, u"Cmd_Edit"_s, {90, 270, 300, 300}, {.icon = edit, .iconSize = 14, .to = &Cmd_Edit}},
+        {Button, u"Cmd_Now"_s, {360, 270, 300, 300}, {.icon = today, .iconSize = 14, .to = &Cmd_Now}},
+        {Button, u"Cmd_R"_s, {630, 270, 300, 300}, {.icon = back, .iconSize = 14, .to = &Cmd_R}},
+        {Button, u"Cmd_F"_s, {900, 270, 300, 300}, {.icon = forward, .iconSize = 14, .to = &Cmd_F}},
+        {DropList, u"Cmb_Year"_s, {1260, 270, 735, 300}, {.style = slimArrow, .to = &Cmb_Year}},
+        {DropList, u"Cmb_Month"_s, {1980, 270, 555, 300}, {.style = slimArrow, .to = &Cmb_Month}},
+        // A frame without caption: its border runs half a line below its top, clear of the
+        // buttons above it, which stay on top where the two overlap.
+        {Frame, u"Frame1"_s, {45, 495, 2490, 1995}, {.lowered = true, .to = &Frame1}},
     };
-    Cmb_Year = monthBox(u"Cmb_Year", 1260, 735);
-    Cmb_Month = monthBox(u"Cmb_Month", 1980, 555);
+    platform::layOut(frame, controls);
+    for (QComboBox* box : {Cmb_Year, Cmb_Month})
+        box->setMaxVisibleItems(12);
     platform::onListPick(Cmb_Year, this, [this] { Cmb_Year_Click(); });
     platform::onListPick(Cmb_Month, this, [this] { Cmb_Month_Click(); });
 
-    // A frame without caption: its border runs half a line below its top, clear of the
-    // buttons above it, which stay on top where the two overlap.
-    Frame1 = new platform::Frame3D({}, frame);
-    Frame1->setObjectName(u"Frame1"_s);
-    placeTwips(Frame1, 45, 495, 2490, 1995);
-    Frame1->lower();
-
-    const auto gridButton = [this](const QString& name, const QString& caption, double left, double top) {
-        auto* b = new QPushButton(caption, Frame1);
-        b->setObjectName(name);
-        b->setFont(QFont(buttonFont, 9));
-        // The cells are small: the caption needs all of the button.
-        b->setStyleSheet(u"QPushButton { padding: 0px; }"_s);
-        placeTwips(b, left, top, 330, 240);
-        return b;
-    };
+    // The month grid. The cells are small: the caption needs all of the button.
+    const QFont cellFont(buttonFont, 9);
+    const QFont labels(labelFont, 9);
+    const QString cell = u"QPushButton { padding: 0px; }"_s;
     const QString weekdays[] = {u"日"_s, u"月"_s, u"火"_s, u"水"_s, u"木"_s, u"金"_s, u"土"_s};
+    QList<platform::Control> cells;
     for (int i = 0; i < 7; ++i)
-        Cmd_DoW[i] = gridButton(u"Cmd_DoW(%1)"_s.arg(i), weekdays[i], 135 + 315 * i, 180);
-    for (int i = 0; i < 42; ++i) {
-        Cmd_Day[i] = gridButton(u"Cmd_Day(%1)"_s.arg(i), {}, 135 + 315 * (i % 7), 405 + 225 * (i / 7));
+        cells.append({Button,
+                      u"Cmd_DoW(%1)"_s.arg(i),
+                      {135 + 315.0 * i, 180, 330, 240},
+                      {.text = weekdays[i], .font = cellFont, .style = cell, .to = &Cmd_DoW[i]}});
+    for (int i = 0; i < 42; ++i)
+        cells.append({Button,
+                      u"Cmd_Day(%1)"_s.arg(i),
+                      {135 + 315.0 * (i % 7), 405 + 225.0 * (i / 7), 330, 240},
+                      {.font = cellFont, .style = cell, .to = &Cmd_Day[i]}});
+    cells += {Label, u"Label1"_s, {765, 1755, 600, 195}, {.text = u"選択日："_s, .font = labels, .to = &Label1}};
+    cells += {Label, u"ClickDate"_s, {1395, 1755, 960, 195}, {.font = labels, .to = &ClickDate}};
+    platform::layOut(Frame1, cells);
+    for (int i = 0; i < 42; ++i)
         connect(Cmd_Day[i], &QPushButton::clicked, this, [this, i] { Cmd_Day_Click(i); });
-    }
-
-    Label1 = new QLabel(u"選択日："_s, Frame1);
-    Label1->setObjectName(u"Label1"_s);
-    Label1->setFont(QFont(labelFont, 9));
-    placeTwips(Label1, 765, 1755, 600, 195);
-    ClickDate = new QLabel(Frame1);
-    ClickDate->setObjectName(u"ClickDate"_s);
-    ClickDate->setFont(QFont(labelFont, 9));
-    placeTwips(ClickDate, 1395, 1755, 960, 195);
 
     core::connectGuarded(Cmd_Edit, &QPushButton::clicked, this, &CalendarFrame::Cmd_Edit_Click, &m_window);
     connect(Cmd_Now, &QPushButton::clicked, this, &CalendarFrame::Cmd_Now_Click);

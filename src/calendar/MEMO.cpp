@@ -4,15 +4,14 @@
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
-#include "platform/ImeMode.h"
 #include "platform/MultiLineBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 MEMO::MEMO(const QString& date, const QString& user, QWidget* parent) : QDialog(parent), m_user(user) {
     setObjectName(u"MEMO"_s);
@@ -20,34 +19,29 @@ MEMO::MEMO(const QString& date, const QString& user, QWidget* parent) : QDialog(
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     platform::setClientSizeTwips(this, 8370, 7590);
 
-    Lab_User = new platform::Panel3D(this, platform::Panel3D::Bevel::Inset);
-    Lab_User->setObjectName(u"Lab_User"_s);
-    placeTwips(Lab_User, 45, 45, 2220, 285);
-    Data_Date = new platform::Panel3D(this, platform::Panel3D::Bevel::Inset);
-    Data_Date->setObjectName(u"Data_Date"_s);
-    placeTwips(Data_Date, 7200, 0, 1140, 285);
-
-    Txt_Memo = new platform::MultiLineBox(this);
-    Txt_Memo->setObjectName(u"Txt_Memo"_s);
-    QFont editorFont(u"ＭＳ ゴシック"_s);
-    editorFont.setPointSizeF(11.25);
-    Txt_Memo->setFont(editorFont);
-    platform::setImeMode(Txt_Memo, platform::ImeMode::Hiragana);
-    placeTwips(Txt_Memo, 45, 315, 8295, 6225);
-
-    Cmd_Exit = new platform::Button3D(u"ＥＸＩＴ"_s, QIcon::fromTheme(u"go-previous"_s), this);
-    Cmd_Exit->setObjectName(u"Cmd_Exit"_s);
-    placeTwips(Cmd_Exit, 6480, 6615, 915, 915);
-    Cmd_Set = new platform::Button3D(u"セット"_s, QIcon::fromTheme(u"document-save"_s), this);
-    Cmd_Set->setObjectName(u"Cmd_Set"_s);
-    placeTwips(Cmd_Set, 7425, 6615, 915, 915);
-    for (auto* button : {Cmd_Exit, Cmd_Set}) {
+    using enum platform::Kind;
+    using enum platform::ImeMode;
+    const QFont editorFont = platform::fontOf(u"ＭＳ ゴシック"_s, 11.25);
+    const QList<platform::Control> controls{
+        {InsetPanel, u"Lab_User"_s, {45, 45, 2220, 285}, {.to = &Lab_User}},
+        {InsetPanel, u"Data_Date"_s, {7200, 0, 1140, 285}, {.to = &Data_Date}},
+        {LinesBox, u"Txt_Memo"_s, {45, 315, 8295, 6225}, {.font = editorFont, .ime = Hiragana, .to = &Txt_Memo}},
+        {Button,
+         u"Cmd_Exit"_s,
+         {6480, 6615, 915, 915},
+         {.text = u"ＥＸＩＴ"_s, .icon = u"go-previous"_s, .to = &Cmd_Exit}},
+        {Button,
+         u"Cmd_Set"_s,
+         {7425, 6615, 915, 915},
+         {.text = u"セット"_s, .icon = u"document-save"_s, .to = &Cmd_Set}},
+    };
+    platform::layOut(this, controls);
+    for (platform::Button3D* button : {Cmd_Exit, Cmd_Set}) {
         button->setAutoDefault(false);
         button->setIconSize(QSize(24, 24));
     }
 
-    setTabOrder(Txt_Memo, Cmd_Exit);
-    setTabOrder(Cmd_Exit, Cmd_Set);
+    platform::chainTabOrder({Txt_Memo, Cmd_Exit, Cmd_Set});
     connect(Txt_Memo, &QPlainTextEdit::textChanged, this, [this] { MemoChanged = 1; });
     core::connectGuarded(Cmd_Set, &QPushButton::clicked, this, &MEMO::Cmd_Set_Click);
     core::connectGuarded(Cmd_Exit, &QPushButton::clicked, this, &MEMO::Cmd_Exit_Click);

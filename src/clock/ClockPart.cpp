@@ -3,8 +3,7 @@
 #include "core/Mod1.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
-#include "platform/ImeMode.h"
-#include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 namespace {
 
@@ -23,28 +21,19 @@ const QString clockFormat = u"yyyy/MM/dd H:mm:ss"_s;
 } // namespace
 
 ClockPart::ClockPart(QWidget* frame, platform::Panel3D& TLH, QTimer& timer) : QObject(frame), m_TLH(TLH) {
-    Lab_Time = new platform::Panel3D(frame, platform::Panel3D::Bevel::Inset);
-    Lab_Time->setObjectName(u"Lab_Time"_s);
-    placeTwips(Lab_Time, 45, 2520, 2490, 330);
-
-    Label3 = new QLabel(u"アラーム"_s, frame);
-    Label3->setObjectName(u"Label3"_s);
-    placeTwips(Label3, 855, 2880, 780, 240);
-
-    const auto alarmField = [this, frame](const char16_t* name, double left) {
-        auto* box = new QLineEdit(frame);
-        box->setObjectName(QString::fromUtf16(name));
-        box->setMaxLength(2);
-        platform::setImeMode(box, platform::ImeMode::Off);
-        placeTwips(box, left, 2835, 330, 270);
-        box->installEventFilter(this);
-        return box;
+    using enum platform::Kind;
+    const QList<platform::Control> controls{
+        {InsetPanel, u"Lab_Time"_s, {45, 2520, 2490, 330}, {.to = &Lab_Time}},
+        {Label, u"Label3"_s, {855, 2880, 780, 240}, {.text = u"アラーム"_s, .to = &Label3}},
+        {TextBox, u"Txt_A_1"_s, {1665, 2835, 330, 270}, {.ime = platform::ImeMode::Off, .to = &Txt_A_1}},
+        {Label, u"LABEL"_s, {2025, 2880, 150, 195}, {.text = u"："_s, .to = &LABEL}},
+        {TextBox, u"Txt_A_2"_s, {2160, 2835, 330, 270}, {.ime = platform::ImeMode::Off, .to = &Txt_A_2}},
     };
-    Txt_A_1 = alarmField(u"Txt_A_1", 1665);
-    LABEL = new QLabel(u"："_s, frame);
-    LABEL->setObjectName(u"LABEL"_s);
-    placeTwips(LABEL, 2025, 2880, 150, 195);
-    Txt_A_2 = alarmField(u"Txt_A_2", 2160);
+    platform::layOut(frame, controls);
+    for (QLineEdit* box : {Txt_A_1, Txt_A_2}) {
+        box->setMaxLength(2);
+        box->installEventFilter(this);
+    }
 
     QFont indicatorFont = TLH.font();
     indicatorFont.setPointSizeF(indicatorFont.pointSizeF() * 1.4);

@@ -4,11 +4,11 @@
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 namespace {
 
@@ -23,33 +23,25 @@ Msg::Msg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"Tamoru ～ メッセージ ～"_s);
     platform::setClientSizeTwips(this, 4665, 1140);
 
-    LB_Msg = new platform::Panel3D(this);
-    LB_Msg->setObjectName(u"LB_Msg"_s);
-    placeTwips(LB_Msg, 45, 45, 4560, 600);
-
-    const auto button = [this](const char16_t* name, const QString& caption, QStyle::StandardPixmap picture,
-                               double left, double width) {
-        auto* b = new platform::Button3D(caption, this);
-        b->setObjectName(QString::fromUtf16(name));
-        if (picture != QStyle::SP_CustomBase)
-            b->setIcon(style()->standardIcon(picture));
-        placeTwips(b, left, 675, width, 465);
-        b->hide();
-        return b;
+    using enum platform::Kind;
+    const QIcon ok = style()->standardIcon(QStyle::SP_DialogOkButton);
+    const QIcon yes = style()->standardIcon(QStyle::SP_DialogYesButton);
+    const QIcon no = style()->standardIcon(QStyle::SP_DialogNoButton);
+    const QList<platform::Control> controls{
+        {Panel, u"LB_Msg"_s, {45, 45, 4560, 600}, {.to = &LB_Msg}},
+        {Button, u"Cmd_OK"_s, {45, 675, 4560, 465}, {.text = blanks(13) + u"確認"_s, .icon = ok, .to = &Cmd_OK}},
+        {Button, u"Cmd_Yes"_s, {45, 675, 2265, 465}, {.text = blanks(14) + u"はい"_s, .icon = yes, .to = &Cmd_Yes}},
+        {Button, u"Cmd_No"_s, {2340, 675, 2265, 465}, {.text = blanks(16) + u"いいえ"_s, .icon = no, .to = &Cmd_No}},
+        {Button, u"Cmd_Yes2"_s, {45, 675, 1500, 465}, {.text = blanks(12) + u"はい"_s, .icon = yes, .to = &Cmd_Yes2}},
+        {Button, u"Cmd_No2"_s, {1575, 675, 1500, 465}, {.text = blanks(14) + u"いいえ"_s, .icon = no, .to = &Cmd_No2}},
+        {Button, u"Cmd_Cancel2"_s, {3105, 675, 1500, 465}, {.text = blanks(12) + u"ｷｬﾝｾﾙ"_s, .to = &Cmd_Cancel2}},
     };
-    Cmd_OK = button(u"Cmd_OK", blanks(13) + u"確認"_s, QStyle::SP_DialogOkButton, 45, 4560);
-    Cmd_Yes = button(u"Cmd_Yes", blanks(14) + u"はい"_s, QStyle::SP_DialogYesButton, 45, 2265);
-    Cmd_No = button(u"Cmd_No", blanks(16) + u"いいえ"_s, QStyle::SP_DialogNoButton, 2340, 2265);
-    Cmd_Yes2 = button(u"Cmd_Yes2", blanks(12) + u"はい"_s, QStyle::SP_DialogYesButton, 45, 1500);
-    Cmd_No2 = button(u"Cmd_No2", blanks(14) + u"いいえ"_s, QStyle::SP_DialogNoButton, 1575, 1500);
-    Cmd_Cancel2 = button(u"Cmd_Cancel2", blanks(12) + u"ｷｬﾝｾﾙ"_s, QStyle::SP_CustomBase, 3105, 1500);
+    platform::layOut(this, controls);
+    for (platform::Button3D* b : {Cmd_OK, Cmd_Yes, Cmd_No, Cmd_Yes2, Cmd_No2, Cmd_Cancel2})
+        b->hide(); // each kind of message shows its own
 
     // The panel takes no focus, so the first visible button in this order has it by default.
-    setTabOrder(Cmd_OK, Cmd_No);
-    setTabOrder(Cmd_No, Cmd_Yes);
-    setTabOrder(Cmd_Yes, Cmd_Yes2);
-    setTabOrder(Cmd_Yes2, Cmd_No2);
-    setTabOrder(Cmd_No2, Cmd_Cancel2);
+    platform::chainTabOrder({Cmd_OK, Cmd_No, Cmd_Yes, Cmd_Yes2, Cmd_No2, Cmd_Cancel2});
 
     connect(Cmd_OK, &QPushButton::clicked, this, [this] { answer(Mod1::AnswerOk); });
     connect(Cmd_Yes, &QPushButton::clicked, this, [this] { answer(Mod1::AnswerYes); });

@@ -7,7 +7,7 @@
 #include "platform/ModalWindows.h"
 #include "platform/ProgramStart.h"
 #include "platform/SystemFolder.h"
-#include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 namespace {
 
@@ -26,35 +25,29 @@ bool isSlot(int slot) {
 } // namespace
 
 LauncherFrame::LauncherFrame(QWidget& window, platform::Frame3D* frame) : QObject(&window), m_window(window) {
+    using enum platform::Kind;
+    QList<platform::Control> controls;
     for (int i = 0; i < 8; ++i) {
-        Cmd_LN[i] = new platform::Button3D({}, frame);
-        Cmd_LN[i]->setObjectName(u"Cmd_LN(%1)"_s.arg(i));
-        Cmd_LN[i]->setMouseTracking(true);
-        Cmd_LN[i]->installEventFilter(this);
-        placeTwips(Cmd_LN[i], 90, 270 + 360 * i, 330, 330);
-        Lab_L[i] = new platform::Panel3D(frame, platform::Panel3D::Bevel::Inset);
-        Lab_L[i]->setObjectName(u"Lab_L(%1)"_s.arg(i));
-        Lab_L[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        placeTwips(Lab_L[i], 450, 270 + 360 * i, 2580, 330);
-        connect(Cmd_LN[i], &QPushButton::clicked, this, [this, i] { Cmd_LN_Click(i); });
+        controls += {Button, u"Cmd_LN(%1)"_s.arg(i), {90, 270 + 360.0 * i, 330, 330}, {.to = &Cmd_LN[i]}};
+        controls += {InsetPanel,
+                     u"Lab_L(%1)"_s.arg(i),
+                     {450, 270 + 360.0 * i, 2580, 330},
+                     {.align = Qt::AlignLeft | Qt::AlignVCenter, .to = &Lab_L[i]}};
     }
-
-    Label2 = new QLabel(frame);
-    Label2->setObjectName(u"Label2"_s);
-    Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    placeTwips(Label2, 90, 3150, 2940, 600);
-
-    const auto picture = [frame](const char16_t* name, double left) {
-        auto* p = new platform::PictureBox(frame);
-        p->setObjectName(QString::fromUtf16(name));
-        placeTwips(p, left, 3195, 510, 510);
-        return p;
+    controls += QList<platform::Control>{
+        {Label, u"Label2"_s, {90, 3150, 2940, 600}, {.to = &Label2}},
+        {PictureBox, u"PicExp"_s, {135, 3195, 510, 510}, {.to = &PicExp}},
+        {PictureBox, u"PicNote"_s, {675, 3195, 510, 510}, {.to = &PicNote}},
+        {PictureBox, u"PicCalc"_s, {1260, 3195, 510, 510}, {.to = &PicCalc}},
+        {PictureBox, u"PicDef"_s, {1845, 3195, 510, 510}, {.to = &PicDef}},
+        {PictureBox, u"PicScan"_s, {2430, 3195, 510, 510}, {.to = &PicScan}},
     };
-    PicExp = picture(u"PicExp", 135);
-    PicNote = picture(u"PicNote", 675);
-    PicCalc = picture(u"PicCalc", 1260);
-    PicDef = picture(u"PicDef", 1845);
-    PicScan = picture(u"PicScan", 2430);
+    platform::layOut(frame, controls);
+    Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    for (platform::Button3D* button : Cmd_LN) {
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+    }
 
     Link = new QMenu(u"Lnk"_s, &window);
     Link->setObjectName(u"Link"_s);
@@ -64,6 +57,8 @@ LauncherFrame::LauncherFrame(QWidget& window, platform::Frame3D* frame) : QObjec
     Lnk_Rem->setObjectName(u"Lnk_Rem"_s);
 
     connect(frame, &platform::Frame3D::clicked, this, &LauncherFrame::SSFrame2_Click);
+    for (int i = 0; i < 8; ++i)
+        connect(Cmd_LN[i], &QPushButton::clicked, this, [this, i] { Cmd_LN_Click(i); });
     connect(Lnk_DEL, &QAction::triggered, this, &LauncherFrame::Lnk_DEL_Click);
     connect(Lnk_Rem, &QAction::triggered, this, &LauncherFrame::Lnk_Rem_Click);
     connect(PicExp, &platform::PictureBox::clicked, this, &LauncherFrame::PicExp_Click);

@@ -8,9 +8,9 @@
 #include "platform/DriveList.h"
 #include "platform/FileList.h"
 #include "platform/FolderList.h"
-#include "platform/ImeMode.h"
 #include "platform/ModalWindows.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,78 +19,38 @@
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 SetPath::SetPath(platform::Panel3D* slotPanel, QWidget* parent) : QDialog(parent), m_slotPanel(slotPanel) {
     setObjectName(u"SetPath"_s);
     setWindowTitle(u"Tamoru ～ ランチャー設定 ～"_s);
     platform::setClientSizeTwips(this, 5505, 5640);
 
-    SSFrame1 = new platform::Frame3D(u"ファイル登録"_s, this);
-    SSFrame1->setObjectName(u"SSFrame1"_s);
-    placeTwips(SSFrame1, 45, 0, 5415, 5595);
-
-    Dr = new platform::DriveList(SSFrame1);
-    Dr->setObjectName(u"Dr"_s);
-    placeTwips(Dr, 180, 225, 2535, 315);
-    Di = new platform::FolderList(SSFrame1);
-    Di->setObjectName(u"Di"_s);
-    placeTwips(Di, 180, 630, 2535, 2340);
-
-    Cmb_Pattern = new QComboBox(SSFrame1);
-    Cmb_Pattern->setObjectName(u"Cmb_Pattern"_s);
-    Cmb_Pattern->setEditable(true);
-    Cmb_Pattern->setInsertPolicy(QComboBox::NoInsert);
+    using enum platform::Kind;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    platform::layOut(this, {{Frame, u"SSFrame1"_s, {45, 0, 5415, 5595}, {.text = u"ファイル登録"_s, .to = &SSFrame1}}});
+    const QList<platform::Control> controls{
+        {DriveList, u"Dr"_s, {180, 225, 2535, 315}, {.to = &Dr}},
+        {FolderList, u"Di"_s, {180, 630, 2535, 2340}, {.to = &Di}},
+        {ComboBox, u"Cmb_Pattern"_s, {2745, 225, 825, 315}, {.to = &Cmb_Pattern}},
+        {FileList, u"FL"_s, {2745, 585, 2535, 2250}, {.to = &FL}},
+        {Panel, u"SSPanel16"_s, {180, 3060, 1350, 285}, {.text = u"表示名"_s, .to = &SSPanel16}},
+        {TextBox, u"Txt_LN"_s, {1560, 3060, 3720, 285}, {.ime = platform::ImeMode::Hiragana, .to = &Txt_LN}},
+        {Panel, u"SSPanel3"_s, {180, 3375, 1350, 285}, {.text = u"追加オプション"_s, .to = &SSPanel3}},
+        {TextBox, u"Txt_Op"_s, {1560, 3375, 3720, 285}, {.to = &Txt_Op}},
+        {Panel, u"SSPanel1"_s, {180, 3690, 1350, 285}, {.text = u"ファイル名称"_s, .to = &SSPanel1}},
+        {InsetPanel, u"Lab_LN"_s, {1560, 3690, 3720, 285}, {.align = left, .to = &Lab_LN}},
+        {Panel, u"SSPanel2"_s, {180, 4005, 1350, 465}, {.text = u"起動ファイル"_s, .to = &SSPanel2}},
+        {InsetPanel, u"Lab_LF"_s, {1560, 4005, 3720, 465}, {.align = left, .to = &Lab_LF}},
+        {Button, u"Cmd_Insert"_s, {3375, 4590, 915, 915}, {.text = u"ＥＸＩＴ"_s, .to = &Cmd_Insert}},
+        {Button, u"Cmd_Set"_s, {4320, 4590, 915, 915}, {.text = u"セット"_s, .to = &Cmd_Set}},
+    };
+    platform::layOut(SSFrame1, controls);
     Cmb_Pattern->addItems({u"*.exe"_s, u"*.*"_s});
-    placeTwips(Cmb_Pattern, 2745, 225, 825, 315);
-    FL = new platform::FileList(SSFrame1);
-    FL->setObjectName(u"FL"_s);
     FL->setPattern(u"*.exe"_s);
-    placeTwips(FL, 2745, 585, 2535, 2250);
-
-    const auto title = [this](const char16_t* name, const QString& caption, double top, double height) {
-        auto* panel = new platform::Panel3D(caption, SSFrame1);
-        panel->setObjectName(QString::fromUtf16(name));
-        placeTwips(panel, 180, top, 1350, height);
-        return panel;
-    };
-    const auto mirror = [this](const char16_t* name, double top, double height) {
-        auto* panel = new platform::Panel3D(SSFrame1, platform::Panel3D::Bevel::Inset);
-        panel->setObjectName(QString::fromUtf16(name));
-        panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        placeTwips(panel, 1560, top, 3720, height);
-        return panel;
-    };
-    SSPanel16 = title(u"SSPanel16", u"表示名"_s, 3060, 285);
-    Txt_LN = new QLineEdit(SSFrame1);
-    Txt_LN->setObjectName(u"Txt_LN"_s);
-    platform::setImeMode(Txt_LN, platform::ImeMode::Hiragana);
-    placeTwips(Txt_LN, 1560, 3060, 3720, 285);
-    SSPanel3 = title(u"SSPanel3", u"追加オプション"_s, 3375, 285);
-    Txt_Op = new QLineEdit(SSFrame1);
-    Txt_Op->setObjectName(u"Txt_Op"_s);
-    placeTwips(Txt_Op, 1560, 3375, 3720, 285);
-    SSPanel1 = title(u"SSPanel1", u"ファイル名称"_s, 3690, 285);
-    Lab_LN = mirror(u"Lab_LN", 3690, 285);
-    SSPanel2 = title(u"SSPanel2", u"起動ファイル"_s, 4005, 465);
-    Lab_LF = mirror(u"Lab_LF", 4005, 465);
-
-    Cmd_Insert = new platform::Button3D(u"ＥＸＩＴ"_s, SSFrame1);
-    Cmd_Insert->setObjectName(u"Cmd_Insert"_s);
-    placeTwips(Cmd_Insert, 3375, 4590, 915, 915);
-    Cmd_Set = new platform::Button3D(u"セット"_s, SSFrame1);
-    Cmd_Set->setObjectName(u"Cmd_Set"_s);
-    placeTwips(Cmd_Set, 4320, 4590, 915, 915);
-
-    for (QPushButton* button : {static_cast<QPushButton*>(Cmd_Insert), static_cast<QPushButton*>(Cmd_Set)})
+    for (platform::Button3D* button : {Cmd_Insert, Cmd_Set})
         button->setAutoDefault(false);
-    setTabOrder(Txt_LN, Txt_Op);
-    setTabOrder(Txt_Op, Dr);
-    setTabOrder(Dr, Di);
-    setTabOrder(Di, Cmb_Pattern);
-    setTabOrder(Cmb_Pattern, FL);
-    setTabOrder(FL, Cmd_Insert);
-    setTabOrder(Cmd_Insert, Cmd_Set);
+
+    platform::chainTabOrder({Txt_LN, Txt_Op, Dr, Di, Cmb_Pattern, FL, Cmd_Insert, Cmd_Set});
 
     // The lists start on the current drive and folder.
     {

@@ -4,9 +4,9 @@
 #include "core/Mod1.h"
 #include "core/Text.h"
 #include "platform/Controls3D.h"
-#include "platform/ImeMode.h"
 #include "platform/ListClick.h"
 #include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 #include "users/UserTable.h"
 
 #include <QLineEdit>
@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 namespace {
 
@@ -36,72 +35,32 @@ SeqUser::SeqUser(QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"Tamoru ～ 使用者設定 ～"_s);
     platform::setClientSizeTwips(this, 7125, 2925);
 
-    SSFrame1 = new platform::Frame3D(u"ユーザー登録"_s, this);
-    SSFrame1->setObjectName(u"SSFrame1"_s);
-    placeTwips(SSFrame1, 0, 0, 7125, 2850);
-    QWidget* frame = SSFrame1;
-
-    LS = new QListWidget(frame);
-    LS->setObjectName(u"LS"_s);
-    QFont listFont(u"ＭＳ Ｐゴシック"_s);
-    listFont.setPointSizeF(11.25);
-    LS->setFont(listFont);
-    LS->setSelectionMode(QAbstractItemView::SingleSelection);
-    placeTwips(LS, 90, 315, 2760, 1410);
-
-    const auto panel = [frame](const char16_t* name, const QString& caption, double top) {
-        auto* p = new platform::Panel3D(caption, frame);
-        p->setObjectName(QString::fromUtf16(name));
-        placeTwips(p, 3060, top, 1500, 270);
-        return p;
+    using enum platform::Kind;
+    using enum platform::ImeMode;
+    platform::layOut(this, {{Frame, u"SSFrame1"_s, {0, 0, 7125, 2850}, {.text = u"ユーザー登録"_s, .to = &SSFrame1}}});
+    const QList<platform::Control> controls{
+        {List, u"LS"_s, {90, 315, 2760, 1410}, {.font = platform::fontOf(u"ＭＳ Ｐゴシック"_s, 11.25), .to = &LS}},
+        {Panel, u"SSPanel3"_s, {3060, 315, 1500, 270}, {.text = u"ユーザー名"_s, .to = &SSPanel3}},
+        {TextBox, u"Txt_UserName"_s, {4635, 315, 2400, 285}, {.ime = Off, .to = &Txt_UserName}},
+        {Panel, u"SSPanel2"_s, {3060, 630, 1500, 270}, {.text = u"現在のパスワード"_s, .to = &SSPanel2}},
+        {PasswordBox, u"Txt_OldPass"_s, {4635, 630, 2400, 285}, {.ime = Disabled, .to = &Txt_OldPass}},
+        {Panel, u"SSPanel1"_s, {3060, 1170, 1500, 270}, {.text = u"新パスワード"_s, .to = &SSPanel1}},
+        {PasswordBox, u"Txt_NewPass"_s, {4635, 1170, 2400, 285}, {.ime = Disabled, .to = &Txt_NewPass}},
+        {Panel, u"SSPanel4"_s, {3060, 1485, 1500, 270}, {.text = u"新パスワード確認"_s, .to = &SSPanel4}},
+        {PasswordBox, u"Txt_NewPass2"_s, {4635, 1485, 2400, 285}, {.ime = Disabled, .to = &Txt_NewPass2}},
+        {Panel, u"Lab_OldPass"_s, {945, 1845, 1095, 270}, {.hidden = true, .to = &Lab_OldPass}},
+        {Button, u"Cmd_Clear"_s, {2115, 1845, 915, 915}, {.text = u"クリア"_s, .to = &Cmd_Clear}},
+        {Button, u"Cmd_Insert"_s, {3060, 1845, 915, 915}, {.text = u"追加"_s, .to = &Cmd_Insert}},
+        {Button, u"Cmd_Update"_s, {4005, 1845, 915, 915}, {.text = u"修正"_s, .to = &Cmd_Update}},
+        {Button, u"Cmd_Delete"_s, {4950, 1845, 915, 915}, {.text = u"削除"_s, .to = &Cmd_Delete}},
+        {Button, u"Cmd_EXIT"_s, {6075, 1845, 915, 915}, {.text = u"EXIT"_s, .to = &Cmd_EXIT}},
     };
-    const auto box = [frame](const char16_t* name, double top, bool password) {
-        auto* b = new QLineEdit(frame);
-        b->setObjectName(QString::fromUtf16(name));
-        if (password) {
-            b->setEchoMode(QLineEdit::Password);
-            b->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s); // "*"
-        }
-        platform::setImeMode(b, password ? platform::ImeMode::Disabled : platform::ImeMode::Off);
-        placeTwips(b, 4635, top, 2400, 285);
-        return b;
-    };
-    SSPanel3 = panel(u"SSPanel3", u"ユーザー名"_s, 315);
-    Txt_UserName = box(u"Txt_UserName", 315, false);
-    SSPanel2 = panel(u"SSPanel2", u"現在のパスワード"_s, 630);
-    Txt_OldPass = box(u"Txt_OldPass", 630, true);
-    SSPanel1 = panel(u"SSPanel1", u"新パスワード"_s, 1170);
-    Txt_NewPass = box(u"Txt_NewPass", 1170, true);
-    SSPanel4 = panel(u"SSPanel4", u"新パスワード確認"_s, 1485);
-    Txt_NewPass2 = box(u"Txt_NewPass2", 1485, true);
+    platform::layOut(SSFrame1, controls);
+    for (platform::Button3D* button : {Cmd_Clear, Cmd_Insert, Cmd_Update, Cmd_Delete, Cmd_EXIT})
+        button->setAutoDefault(false);
 
-    Lab_OldPass = new platform::Panel3D(frame);
-    Lab_OldPass->setObjectName(u"Lab_OldPass"_s);
-    placeTwips(Lab_OldPass, 945, 1845, 1095, 270);
-    Lab_OldPass->hide();
-
-    const auto command = [frame](const char16_t* name, const QString& caption, double left) {
-        auto* b = new platform::Button3D(caption, frame);
-        b->setObjectName(QString::fromUtf16(name));
-        b->setAutoDefault(false);
-        placeTwips(b, left, 1845, 915, 915);
-        return b;
-    };
-    Cmd_Clear = command(u"Cmd_Clear", u"クリア"_s, 2115);
-    Cmd_Insert = command(u"Cmd_Insert", u"追加"_s, 3060);
-    Cmd_Update = command(u"Cmd_Update", u"修正"_s, 4005);
-    Cmd_Delete = command(u"Cmd_Delete", u"削除"_s, 4950);
-    Cmd_EXIT = command(u"Cmd_EXIT", u"EXIT"_s, 6075);
-
-    setTabOrder(Txt_UserName, Txt_OldPass);
-    setTabOrder(Txt_OldPass, Txt_NewPass);
-    setTabOrder(Txt_NewPass, Txt_NewPass2);
-    setTabOrder(Txt_NewPass2, Cmd_Clear);
-    setTabOrder(Cmd_Clear, Cmd_Insert);
-    setTabOrder(Cmd_Insert, Cmd_Update);
-    setTabOrder(Cmd_Update, Cmd_Delete);
-    setTabOrder(Cmd_Delete, Cmd_EXIT);
-    setTabOrder(Cmd_EXIT, LS);
+    platform::chainTabOrder({Txt_UserName, Txt_OldPass, Txt_NewPass, Txt_NewPass2, Cmd_Clear, Cmd_Insert, Cmd_Update,
+                             Cmd_Delete, Cmd_EXIT, LS});
     Txt_UserName->setFocus();
 
     // A choice in the list, by mouse or keys; refilling the list is no choice.

@@ -6,7 +6,7 @@
 #include "platform/Controls3D.h"
 #include "platform/ModalWindows.h"
 #include "platform/ProgramEnd.h"
-#include "platform/Twips.h"
+#include "platform/WindowLayout.h"
 #include "users/SeqUser.h"
 #include "users/UserTable.h"
 
@@ -14,20 +14,16 @@
 #include <QFocusEvent>
 
 using namespace Qt::StringLiterals;
-using platform::placeTwips;
 
 UserFrame::UserFrame(QWidget& window, QWidget* frame, QPushButton* quit, QPushButton* minimise)
     : QObject(&window), m_window(window) {
-    Cmb_User = new QComboBox(frame);
-    Cmb_User->setObjectName(u"Cmb_User"_s);
-    Cmb_User->setEditable(true);
-    Cmb_User->setInsertPolicy(QComboBox::NoInsert);
-    placeTwips(Cmb_User, 90, 225, 2130, 285);
+    using enum platform::Kind;
+    const QList<platform::Control> controls{
+        {ComboBox, u"Cmb_User"_s, {90, 225, 2130, 285}, {.to = &Cmb_User}},
+        {Button, u"FE_User"_s, {2250, 225, 285, 285}, {.icon = u"system-users"_s, .to = &FE_User}},
+    };
+    platform::layOut(frame, controls);
     Cmb_User->installEventFilter(this);
-
-    FE_User = new platform::Button3D({}, QIcon::fromTheme(u"system-users"_s), frame);
-    FE_User->setObjectName(u"FE_User"_s);
-    placeTwips(FE_User, 2250, 225, 285, 285);
 
     core::connectGuarded(FE_User, &QPushButton::clicked, this, &UserFrame::FE_User_Click, &m_window);
     connect(quit, &QPushButton::clicked, this, &UserFrame::SSCommand1_Click);
