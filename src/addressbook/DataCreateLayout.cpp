@@ -101,7 +101,7 @@ void DataCreate::buildControls() {
          {.text = u"EXIT"_s, .icon = u"application-exit"_s, .to = &Cmd_EXIT}},
     };
     platform::layOut(SSFrame1, controls, addressbook::windowFont());
-    Cmb_Nengou->addItems({u"昭和"_s, u"平成"_s});
+    Cmb_Nengou->addItems({u"大正"_s, u"昭和"_s, u"平成"_s, u"令和"_s});
     Cmb_Nengou->setEditText(u"昭和"_s);
 
     // The Tab key passes over "クリア", "修正" and "削除"; a click still reaches them.

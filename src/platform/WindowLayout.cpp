@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyleOptionButton>
@@ -82,6 +83,8 @@ QWidget* make(const Control& c, QWidget* parent) {
         if (c.kind == Kind::ComboBox) {
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
+            // Completion keeps the letter case typed: "alice" never becomes another entry's "Alice".
+            box->completer()->setCaseSensitivity(Qt::CaseSensitive);
         }
         return box;
     }

@@ -26,7 +26,7 @@ enum class Kind {
     TextBox,       // a QLineEdit
     PasswordBox,   // a QLineEdit that shows "*" for each character
     LinesBox,      // a MultiLineBox
-    ComboBox,      // an editable QComboBox; typing adds no entry to its list
+    ComboBox,      // an editable QComboBox; typing adds no entry to its list, and completes case-sensitively
     DropList,      // a QComboBox that only drops down its list
     List,          // a QListWidget of single choice
     NameList,      // a List whose entries are all as tall as the first, so a long list lays out at once
