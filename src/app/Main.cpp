@@ -45,8 +45,14 @@ Main::Main(QWidget* parent) : QWidget(parent) {
         {Frame, u"SSFrame4"_s, {3150, 3195, 2625, 600}, {.text = u"ユーザー"_s, .to = &SSFrame4}},
         {Frame, u"SSFrame3"_s, {0, 3825, 3120, 690}, {.text = u"電話帳"_s, .to = &SSFrame3}},
         {Panel, u"TLH"_s, {3150, 3825, 2625, 690}, {.to = &TLH}},
-        {Button, u"SSCommand2"_s, {45, 4545, 5280, 375}, {.icon = u"go-bottom"_s, .to = &SSCommand2}},
-        {Button, u"SSCommand1"_s, {5355, 4545, 375, 375}, {.icon = u"application-exit"_s, .to = &SSCommand1}},
+        {Button,
+         u"SSCommand2"_s,
+         {45, 4545, 5280, 375},
+         {.tip = u"最小化"_s, .icon = u"go-bottom"_s, .to = &SSCommand2}},
+        {Button,
+         u"SSCommand1"_s,
+         {5355, 4545, 375, 375},
+         {.tip = u"終了"_s, .icon = u"application-exit"_s, .to = &SSCommand1}},
     };
     platform::layOut(this, controls);
 

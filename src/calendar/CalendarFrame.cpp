@@ -71,10 +71,13 @@ CalendarFrame::CalendarFrame(QWidget& window, QWidget* frame, std::function<QStr
     // The boxes are narrow: a slim arrow leaves room for a four-digit year.
     const QString slimArrow = u"QComboBox { padding: 0px 1px 0px 2px; } QComboBox::drop-down { width: 12px; }"_s;
     const QList<platform::Control> controls{
-        {Button, u"Cmd_Edit"_s, {90, 270, 300, 300}, {.icon = edit, .iconSize = 14, .to = &Cmd_Edit}},
-        {Button, u"Cmd_Now"_s, {360, 270, 300, 300}, {.icon = today, .iconSize = 14, .to = &Cmd_Now}},
-        {Button, u"Cmd_R"_s, {630, 270, 300, 300}, {.icon = back, .iconSize = 14, .to = &Cmd_R}},
-        {Button, u"Cmd_F"_s, {900, 270, 300, 300}, {.icon = forward, .iconSize = 14, .to = &Cmd_F}},
+        {Button, u"Cmd_Edit"_s, {90, 270, 300, 300}, {.tip = u"日記"_s, .icon = edit, .iconSize = 14, .to = &Cmd_Edit}},
+        {Button,
+         u"Cmd_Now"_s,
+         {360, 270, 300, 300},
+         {.tip = u"今月に戻る"_s, .icon = today, .iconSize = 14, .to = &Cmd_Now}},
+        {Button, u"Cmd_R"_s, {630, 270, 300, 300}, {.tip = u"前の月"_s, .icon = back, .iconSize = 14, .to = &Cmd_R}},
+        {Button, u"Cmd_F"_s, {900, 270, 300, 300}, {.tip = u"次の月"_s, .icon = forward, .iconSize = 14, .to = &Cmd_F}},
         {DropList, u"Cmb_Year"_s, {1260, 270, 735, 300}, {.style = slimArrow, .to = &Cmb_Year}},
         {DropList, u"Cmb_Month"_s, {1980, 270, 555, 300}, {.style = slimArrow, .to = &Cmb_Month}},
         // A frame without caption: its border runs half a line below its top, clear of the

@@ -36,11 +36,26 @@ LauncherFrame::LauncherFrame(QWidget& window, platform::Frame3D* frame) : QObjec
     }
     controls += QList<platform::Control>{
         {Label, u"Label2"_s, {90, 3150, 2940, 600}, {.to = &Label2}},
-        {PictureBox, u"PicExp"_s, {135, 3195, 510, 510}, {.to = &PicExp}},
-        {PictureBox, u"PicNote"_s, {675, 3195, 510, 510}, {.to = &PicNote}},
-        {PictureBox, u"PicCalc"_s, {1260, 3195, 510, 510}, {.to = &PicCalc}},
-        {PictureBox, u"PicDef"_s, {1845, 3195, 510, 510}, {.to = &PicDef}},
-        {PictureBox, u"PicScan"_s, {2430, 3195, 510, 510}, {.to = &PicScan}},
+        {PictureBox,
+         u"PicExp"_s,
+         {135, 3195, 510, 510},
+         {.tip = platform::systemToolName(platform::SystemTool::FileManager), .to = &PicExp}},
+        {PictureBox,
+         u"PicNote"_s,
+         {675, 3195, 510, 510},
+         {.tip = platform::systemToolName(platform::SystemTool::TextEditor), .to = &PicNote}},
+        {PictureBox,
+         u"PicCalc"_s,
+         {1260, 3195, 510, 510},
+         {.tip = platform::systemToolName(platform::SystemTool::Calculator), .to = &PicCalc}},
+        {PictureBox,
+         u"PicDef"_s,
+         {1845, 3195, 510, 510},
+         {.tip = platform::systemToolName(platform::SystemTool::DiskUsage), .to = &PicDef}},
+        {PictureBox,
+         u"PicScan"_s,
+         {2430, 3195, 510, 510},
+         {.tip = platform::systemToolName(platform::SystemTool::DiskCheck), .to = &PicScan}},
     };
     platform::layOut(frame, controls);
     Label2->setFrameStyle(QFrame::Box | QFrame::Plain);

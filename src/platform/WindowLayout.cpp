@@ -139,6 +139,8 @@ void layOut(QWidget* parent, const QList<Control>& controls, const std::optional
         }
         if (!p.style.isEmpty())
             made->setStyleSheet(p.style);
+        if (!p.tip.isEmpty())
+            made->setToolTip(p.tip);
         placeTwips(made, c.at.x(), c.at.y(), c.at.width(), c.at.height());
         if (p.hidden)
             made->hide();

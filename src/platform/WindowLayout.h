@@ -60,6 +60,7 @@ struct Target {
 // pointer goes.
 struct Properties {
     QString text = {}; // the caption
+    QString tip = {};  // what a control without a caption does, shown under the pointer
     Picture icon = {};
     int iconSize = 0; // in pixels, both ways; 0 for the style's size
     std::optional<QFont> font = {};

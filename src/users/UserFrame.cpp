@@ -20,7 +20,10 @@ UserFrame::UserFrame(QWidget& window, QWidget* frame, QPushButton* quit, QPushBu
     using enum platform::Kind;
     const QList<platform::Control> controls{
         {ComboBox, u"Cmb_User"_s, {90, 225, 2130, 285}, {.to = &Cmb_User}},
-        {Button, u"FE_User"_s, {2250, 225, 285, 285}, {.icon = u"system-users"_s, .to = &FE_User}},
+        {Button,
+         u"FE_User"_s,
+         {2250, 225, 285, 285},
+         {.tip = u"ユーザー設定"_s, .icon = u"system-users"_s, .to = &FE_User}},
     };
     platform::layOut(frame, controls);
     Cmb_User->installEventFilter(this);
