@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
 #include "platform/ListPick.h"
+#include "platform/TextFit.h"
 #include "platform/WindowLayout.h"
 
 #include <QAbstractItemView>
@@ -134,6 +135,7 @@ void CalendarFrame::BuildMonth() {
     showMonthInBoxes(today.year(), today.month());
     layOutMonth(today.year(), today.month());
     ClickDate->setText(dateText(today.year(), today.month(), today.day()));
+    platform::fitCaption(ClickDate);
 }
 
 void CalendarFrame::layOutMonth(int year, int month) {
@@ -211,4 +213,5 @@ void CalendarFrame::Cmd_Day_Click(int Index) {
     // The day belongs to the month on the grid, whatever was typed into the boxes since.
     showMonthInBoxes(m_year, m_month);
     ClickDate->setText(dateText(m_year, m_month, day.toInt()));
+    platform::fitCaption(ClickDate);
 }

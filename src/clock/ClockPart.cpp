@@ -40,6 +40,7 @@ ClockPart::ClockPart(QWidget* frame, platform::Panel3D& TLH, QTimer& timer) : QO
     indicatorFont.setBold(true);
     TLH.setFont(indicatorFont);
 
+    Lab_Time->setTextFit(platform::Panel3D::TextFit::Shrink); // the time is read whole
     connect(&timer, &QTimer::timeout, this, &ClockPart::Timer1_Timer);
 }
 

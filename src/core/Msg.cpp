@@ -75,6 +75,7 @@ void Msg::Form_Load() {
     default:
         break;
     }
+    LB_Msg->setTextFit(platform::Panel3D::TextFit::Wrap);
     LB_Msg->setCaption(Mod1::MsgText);
     fitText();
     core::centreOverOwner(this, Mod1::MsgOwner);

@@ -38,6 +38,7 @@ Msg2::Msg2(QWidget* parent) : QDialog(parent) {
 void Msg2::Form_Load() {
     core::centreOverOwner(this, Mod1::MsgOwner);
     Cmd_OK->show();
+    LB_Msg->setTextFit(platform::Panel3D::TextFit::Wrap);
     LB_Msg->setCaption(Mod1::MsgText);
     Txt_Msg->setFocus();
 }

@@ -70,6 +70,7 @@ SetPath::SetPath(platform::Panel3D* slotPanel, QWidget* parent) : QDialog(parent
     connect(Cmd_Insert, &QPushButton::clicked, this, &SetPath::Cmd_Insert_Click);
     connect(Cmd_Set, &QPushButton::clicked, this, &SetPath::Cmd_Set_Click);
 
+    Lab_LF->setTextFit(platform::Panel3D::TextFit::Elide, Qt::ElideMiddle); // the file name stays in view
     platform::ModalWindows::keepOpenOnEscape(*this);
     Form_Load();
 }

@@ -1,5 +1,7 @@
 #include "platform/Controls3D.h"
 
+#include "platform/TextFit.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,11 +42,11 @@ void Frame3D::paintEvent(QPaintEvent*) {
     }
 }
 
-Panel3D::Panel3D(QWidget* parent, Bevel bevel) : QLabel(parent) {
+Panel3D::Panel3D(QWidget* parent, Bevel bevel)
+    : QLabel(parent), m_fit(bevel == Bevel::Raised ? TextFit::Shrink : TextFit::Elide) {
     setFrameStyle(QFrame::Panel | (bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken));
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
-    setWordWrap(true);
     setTextFormat(Qt::PlainText);
 }
 
@@ -56,10 +58,47 @@ void Panel3D::setCaption(const QString& caption) {
     if (caption == m_caption && !caption.isNull())
         return;
     m_caption = caption;
-    QString shown = caption;
+    showCaption();
+}
+
+void Panel3D::setTextFit(TextFit fit, Qt::TextElideMode elide) {
+    m_fit = fit;
+    m_elide = elide;
+    showCaption();
+}
+
+void Panel3D::showCaption() {
+    QString shown = m_caption;
     shown.replace(u"\r\n"_s, u"\n"_s);
     shown.replace(u'\r', u'\n');
-    setText(shown);
+    const int room = contentsRect().width() - 2 * margin() - (indent() > 0 ? indent() : 0);
+    bool whole = true;
+    switch (m_fit) {
+    case TextFit::Wrap:
+        setWordWrap(true);
+        setText(shown);
+        whole = heightForWidth(width()) <= height();
+        break;
+    case TextFit::Shrink:
+        setWordWrap(false);
+        shrinkToFit(this, shown, room);
+        setText(shown);
+        break;
+    case TextFit::Elide: {
+        setWordWrap(false);
+        const QString line = shown.contains(u'\n') ? shown.split(u'\n').join(u' ') : shown;
+        const QString cut = fontMetrics().elidedText(line, m_elide, room);
+        setText(cut);
+        whole = cut == line && !shown.contains(u'\n');
+        break;
+    }
+    }
+    setToolTip(whole ? QString() : m_caption);
+}
+
+void Panel3D::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    showCaption();
 }
 
 void Panel3D::setForeColor(const QColor& color) {
@@ -94,6 +133,8 @@ void Panel3D::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange && foreColorIsSystem())
         applyForeColor();
+    if (event->type() == QEvent::FontChange && m_fit == TextFit::Elide)
+        showCaption();
 }
 
 void Panel3D::mouseReleaseEvent(QMouseEvent* event) {

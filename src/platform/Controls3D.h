@@ -23,17 +23,23 @@ protected:
 };
 
 // A bevelled panel showing one caption. The caption is kept exactly as set; a carriage
-// return in it (with or without a line feed) breaks the line on the screen.
+// return in it (with or without a line feed) breaks the line on the screen. What does not fit
+// is never cut off unseen: a caption that does not fit its panel is shown whole as a tooltip.
 class Panel3D : public QLabel {
     Q_OBJECT
 public:
     enum class Bevel { Raised, Inset };
+    // How a caption meets its panel: wrapped over several lines, on one line in a font made
+    // small enough (a raised panel's caption, by default), or on one line cut with "…" (an
+    // inset panel's value, by default).
+    enum class TextFit { Wrap, Shrink, Elide };
 
     explicit Panel3D(QWidget* parent = nullptr, Bevel bevel = Bevel::Raised);
     Panel3D(const QString& caption, QWidget* parent, Bevel bevel = Bevel::Raised);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
+    void setTextFit(TextFit fit, Qt::TextElideMode elide = Qt::ElideRight);
 
     // The text colour: a fixed colour, or a reference to a colour of the desktop's palette
     // that follows the desktop when it changes.
@@ -48,11 +54,15 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyForeColor();
+    void showCaption();
 
     QString m_caption;
+    TextFit m_fit;
+    Qt::TextElideMode m_elide = Qt::ElideRight;
     std::variant<QPalette::ColorRole, QColor> m_foreColor = QPalette::WindowText;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/FileList.h"
 #include "platform/FolderList.h"
 #include "platform/MultiLineBox.h"
+#include "platform/TextFit.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
@@ -142,6 +143,10 @@ void layOut(QWidget* parent, const QList<Control>& controls, const std::optional
         if (!p.tip.isEmpty())
             made->setToolTip(p.tip);
         placeTwips(made, c.at.x(), c.at.y(), c.at.width(), c.at.height());
+        if (auto* panel = qobject_cast<Panel3D*>(made); panel && (p.align & Qt::AlignTop))
+            panel->setTextFit(Panel3D::TextFit::Wrap); // a value of several lines
+        else if (!p.text.isEmpty())
+            fitCaption(made);
         if (p.hidden)
             made->hide();
         if (p.lowered)
