@@ -17,6 +17,7 @@
 #include "users/SeqUser.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QListWidget>
 #include <QSettings>
 
@@ -94,7 +95,11 @@ void EveryWindow::visit(const std::function<void(QWidget&, const QString&)>& loo
         show(window, u"notice"_s);
     }
     {
+        // The lists open on the current folder: one every desktop has.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(u"/usr/bin"_s);
         SetPath window(nullptr);
+        QDir::setCurrent(before);
         show(window, u"launcher"_s);
     }
     {
