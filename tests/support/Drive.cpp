@@ -1,10 +1,16 @@
 #include "Drive.h"
 
 #include "app/Main.h"
+#include "platform/Controls3D.h"
+#include "platform/MultiLineBox.h"
 
-#include <QCoreApplication>
-#include <QTest>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 void runAsHandler(QObject* context, const std::function<void()>& handler) {
     bool done = false;
@@ -20,6 +26,13 @@ void settle() {
         QCoreApplication::processEvents();
 }
 
+void startMain(Main& main) {
+    const int before = activations(main);
+    if (!main.start())
+        qFatal("the main window did not start: no database");
+    QTRY_VERIFY(activations(main) > before);
+}
+
 int activations(Main& main) {
     // Counted from the first look, which comes before the window is shown.
     if (!main.property("activationsCounted").toBool()) {
@@ -30,9 +43,66 @@ int activations(Main& main) {
     return main.property("activations").toInt();
 }
 
-void startMain(Main& main) {
-    const int before = activations(main);
-    if (!main.start())
-        qFatal("the main window did not start: no database");
-    QTRY_VERIFY(activations(main) > before);
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void clickEntry(QListWidget* list, const QString& text, bool twice) {
+    const auto found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(!found.isEmpty(), qPrintable(text));
+    list->scrollToItem(found.first());
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+QStringList entries(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c < 128 && one.front().isPrint())
+            QTest::keyClicks(widget, one);
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, one, Qt::NoModifier);
+    }
+}
+
+void fill(QWidget* window, const QString& boxes) {
+    for (const QString& box : boxes.split(u'|', Qt::SkipEmptyParts)) {
+        const QString text = box.section(u'=', 1);
+        QWidget* widget = window->findChild<QWidget*>(box.section(u'=', 0, 0));
+        if (auto* line = qobject_cast<QLineEdit*>(widget))
+            line->setText(text);
+        else if (auto* lines = qobject_cast<platform::MultiLineBox*>(widget))
+            lines->setText(text);
+        else
+            static_cast<QComboBox*>(widget)->setEditText(text);
+    }
+}
+
+QString shownValues(const QWidget* window) {
+    QStringList shown;
+    const auto add = [&shown](const QObject* box, const QString& text) {
+        if (!text.isEmpty())
+            shown.append(box->objectName() + u'=' + text);
+    };
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        auto* combo = qobject_cast<const QComboBox*>(box->parentWidget());
+        add(combo ? static_cast<const QObject*>(combo) : box, box->text());
+    }
+    for (const platform::MultiLineBox* box : window->findChildren<platform::MultiLineBox*>())
+        add(box, box->text());
+    for (const platform::Panel3D* panel : window->findChildren<platform::Panel3D*>()) {
+        if (panel->objectName().startsWith(u"Lab"))
+            add(panel, panel->caption());
+    }
+    shown.sort();
+    return shown.join(u'|');
 }

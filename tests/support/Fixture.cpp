@@ -7,45 +7,26 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// A tiny valid wave file: the program only needs the chime to exist.
-void writeChime(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write the chime");
-    const QByteArray header = QByteArray::fromHex("52494646"
-                                                  "26000000"
-                                                  "57415645"
-                                                  "666d7420"
-                                                  "10000000"
-                                                  "0100"
-                                                  "0100"
-                                                  "22560000"
-                                                  "44ac0000"
-                                                  "0200"
-                                                  "1000"
-                                                  "64617461"
-                                                  "02000000"
-                                                  "0000");
-    file.write(header);
-}
-
-} // namespace
 
 ProgramFolder::ProgramFolder(Database database) {
     if (!m_dir.isValid())
         qFatal("cannot make a temporary program folder");
-    resetProgramState();
+    Mod1::ResetState();
     platform::setApplicationFolder(m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"settings"_s));
     QDir(m_dir.path()).mkpath(u"system"_s);
-    writeChime(systemFolder() + u"/THEMIC~1.WAV"_s);
+    // A tiny valid wave file: the program only needs the chime to exist.
+    QFile chime(systemFolder() + u"/THEMIC~1.WAV"_s);
+    if (!chime.open(QIODevice::WriteOnly) ||
+        chime.write(QByteArray::fromHex(
+            "524946462600000057415645666d742010000000010001002256000044ac00000200100064617461020000000000")) != 46)
+        qFatal("cannot write the chime");
     if (database == Database::Starting) {
         std::string error;
         if (!createStartingDatabase(databasePath().toStdString(), error))
@@ -55,15 +36,7 @@ ProgramFolder::ProgramFolder(Database database) {
 
 ProgramFolder::~ProgramFolder() {
     m_db.reset();
-    resetProgramState();
-}
-
-QString ProgramFolder::databasePath() const {
-    return m_dir.filePath(u"TEL.mdb"_s);
-}
-
-QString ProgramFolder::systemFolder() const {
-    return m_dir.filePath(u"system"_s);
+    Mod1::ResetState();
 }
 
 platform::Database& ProgramFolder::db() {
@@ -82,27 +55,41 @@ void ProgramFolder::execute(const QString& statement) {
 }
 
 namespace {
-std::unique_ptr<QSettings> testStore() {
-    auto s = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"Tamoru"_s);
-    s->beginGroup(u"DATA"_s);
-    return s;
+std::unique_ptr<QSettings> store() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"Tamoru"_s);
 }
 } // namespace
 
 void ProgramFolder::saveSetting(const QString& key, const QString& value) {
-    auto s = testStore();
-    s->setValue(key, value);
-    s->sync();
+    store()->setValue(u"DATA/"_s + key, value);
 }
 
 QString ProgramFolder::setting(const QString& key) {
-    return testStore()->value(key).toString();
+    return store()->value(u"DATA/"_s + key).toString();
 }
 
 bool ProgramFolder::settingExists(const QString& key) {
-    return testStore()->contains(key);
+    return store()->contains(u"DATA/"_s + key);
 }
 
-void resetProgramState() {
-    Mod1::ResetState();
+void writeFile(const QString& path, const QByteArray& content, bool executable) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write a test file");
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
+RecordingProgram::RecordingProgram(const QString& path) : m_path(path) {
+    writeFile(path,
+              "#!/bin/sh\nout=\"$0.args\"\n: > \"$out.part\"\n"
+              "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$out.part\"; done\nmv \"$out.part\" \"$out\"\n",
+              true);
+}
+
+QStringList RecordingProgram::arguments() const {
+    QFile record(m_path + u".args"_s);
+    return record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                            : QStringList();
 }

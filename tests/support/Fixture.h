@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <memory>
@@ -11,7 +13,7 @@ class Database;
 
 // A fresh program folder for one test: a new starting TEL.mdb (unless asked not to), the
 // system folder with its chime, and a settings store of its own. The program's globals are
-// reset when the folder goes away.
+// reset when the folder comes and goes.
 class ProgramFolder {
 public:
     enum class Database { Starting, None };
@@ -20,15 +22,15 @@ public:
     ~ProgramFolder();
 
     QString path() const { return m_dir.path(); }
-    QString databasePath() const;
-    QString systemFolder() const;
+    QString databasePath() const { return m_dir.filePath(QStringLiteral("TEL.mdb")); }
+    QString systemFolder() const { return m_dir.filePath(QStringLiteral("system")); }
 
     // A second connection to TEL.mdb, for looking at and preparing rows behind the program.
     platform::Database& db();
-    QVariant scalar(const QString& statement);
+    QVariant scalar(const QString& statement); // the column TOTAL of the first row
     void execute(const QString& statement);
 
-    // Writes a raw settings value, as an earlier run would have left it.
+    // The settings store, section DATA, as an earlier run or another program leaves it.
     static void saveSetting(const QString& key, const QString& value);
     static QString setting(const QString& key);
     static bool settingExists(const QString& key);
@@ -38,5 +40,18 @@ private:
     std::unique_ptr<platform::Database> m_db;
 };
 
-// Resets every global of the shared module to its start value and closes the database.
-void resetProgramState();
+// Writes a file and the folders above it; an executable file is a program to the platform.
+void writeFile(const QString& path, const QByteArray& content = {}, bool executable = false);
+
+// A harmless program of the test's own: a shell script that writes the arguments it was
+// given, one to a line, to a file beside itself.
+class RecordingProgram {
+public:
+    explicit RecordingProgram(const QString& path);
+    const QString& path() const { return m_path; }
+    bool ran() const { return QFile::exists(m_path + QStringLiteral(".args")); }
+    QStringList arguments() const;
+
+private:
+    QString m_path;
+};

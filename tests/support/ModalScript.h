@@ -9,17 +9,17 @@ class QDialog;
 class QWidget;
 
 // Answers the program's coming modal windows in order, the way a person would, and keeps
-// what each window showed. A window that was not expected is recorded as an error and
-// closed, so a test never hangs on it.
+// what each window showed. A window that no script expects (one too many, another than the
+// next expected, or any window while no script lives) ends the test program at once with a
+// report of what was seen, so a handler that opens windows in a loop can never hang a test.
 class ModalScript {
 public:
     // What a message window showed.
     struct Message {
-        QString window; // "Msg" or "Msg2"
         QString text;
-        int kind = -1; // from the buttons on view
         QString focus; // the button (or box) holding the focus
         QStringList visibleButtons;
+        QString statement; // the program's last statement when the window opened
     };
 
     ModalScript();
@@ -31,14 +31,11 @@ public:
     ModalScript& press(const QString& button);
     // The next window is the password prompt: type the text and press "確認".
     ModalScript& typePassword(const QString& text);
-    // The next window is the password prompt: close it through its title bar.
-    ModalScript& closePrompt();
     // The next window has this name: do whatever the test needs with it.
     ModalScript& then(const QString& window, std::function<void(QDialog&)> action);
 
     const QList<Message>& messages() const { return m_messages; }
-    const QStringList& errors() const { return m_errors; }
-    // True when every step was used and nothing unexpected happened.
+    // True when every step was used and every window was left by its action.
     bool finished() const { return m_steps.isEmpty() && m_errors.isEmpty(); }
     QString report() const;
 
@@ -49,11 +46,19 @@ private:
     };
     void onShown(QDialog& window);
     void record(QDialog& window);
+    [[noreturn]] void fail(const QString& why) const;
 
     QList<Step> m_steps;
     QList<Message> m_messages;
     QStringList m_errors;
 };
 
-// Types text into a widget as key events; Japanese and other non-ASCII text included.
-void typeText(QWidget* widget, const QString& text);
+// Clicks the widget and answers the message windows that follow with these buttons in turn;
+// the test fails when they were not all used. What the windows showed.
+QList<ModalScript::Message> clickAnswering(QWidget* widget, const QStringList& presses);
+
+// From here on, until a script is made, any modal window ends the test program.
+void refuseUnexpectedWindows();
+
+#define QVERIFY_SCRIPT(script) QVERIFY2((script).finished(), qPrintable((script).report()))
+#define QTRY_VERIFY_SCRIPT(script) QTRY_VERIFY2((script).finished(), qPrintable((script).report()))
