@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
+#include <QWheelEvent>
 
 namespace {
 
@@ -39,8 +40,9 @@ private Q_SLOTS:
 
 // Steps as a person takes them: "Y2024" / "M2" pick an entry from the year / month list with
 // the mouse, "y:text" / "m:text" type into the box and press Return there (no pick), "F" / "R"
-// / "N" click next month / previous month / today, "D4" clicks Cmd_Day(4), and "A" goes to a
-// message window and back to the main window.
+// / "N" click next month / previous month / today, "D4" clicks Cmd_Day(4), "wY" / "wM" turn the
+// wheel one notch down over the year / month box, and "A" goes to a message window and back to
+// the main window.
 void CalendarTest::months_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("shown"); // the boxes' texts
@@ -62,6 +64,9 @@ void CalendarTest::months_data() {
     addRow("month 13", u"m:13 Y2030"_s, u"2026/1"_s, month(4, 31));
     addRow("past year 9999", u"y:9999 m:12 F"_s, u"2026/1"_s, month(4, 31));
     addRow("leading zero", u"m:03 Y2030 D7"_s, u"2030/3"_s, month(5, 31), u"2030/3/3"_s);
+    // A wheel notch moves one entry from the month on view.
+    addRow("a wheel notch over the year", u"wY"_s, u"2027/1"_s, month(5, 31));
+    addRow("a wheel notch over the month after a move", u"F wM"_s, u"2026/3"_s, month(0, 31));
 }
 
 void CalendarTest::months() {
@@ -75,11 +80,15 @@ void CalendarTest::months() {
     CalendarFrame& c = main.calendar();
     const QHash<QString, QPushButton*> buttons{{u"F"_s, c.Cmd_F}, {u"R"_s, c.Cmd_R}, {u"N"_s, c.Cmd_Now}};
     for (const QString& step : steps) {
-        QComboBox* box = step.front().toLower() == u'y' ? c.Cmb_Year : c.Cmb_Month;
+        QComboBox* box = step.back().toLower() == u'y' || step.front().toLower() == u'y' ? c.Cmb_Year : c.Cmb_Month;
         if (buttons.contains(step)) {
             click(buttons[step]);
         } else if (step.front() == u'D') {
             click(c.Cmd_Day[step.mid(1).toInt()]);
+        } else if (step.front() == u'w') {
+            QWheelEvent notch(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &notch);
         } else if (step == u"A"_s) {
             ModalScript script;
             script.press(u"Cmd_OK"_s);
@@ -108,6 +117,7 @@ void CalendarTest::months() {
     QCOMPARE(grid, cells);
     QCOMPARE(c.ClickDate->text(), selected);
     QCOMPARE(c.Cmb_Year->count() + c.Cmb_Month->count(), 213); // listed once, however often rebuilt
+    QVERIFY(c.Cmb_Year->view()->minimumWidth() >= c.Cmb_Year->view()->sizeHintForColumn(0)); // years read whole
 }
 
 QTEST_MAIN(CalendarTest)

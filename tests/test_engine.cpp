@@ -1,8 +1,15 @@
 // The engine as the program uses it: the wildcards of its statements, the one quoting helper.
 #include "Drive.h"
+#include "core/EngineGuard.h"
 #include "platform/Database.h"
 #include "platform/JetPattern.h"
 #include "platform/SqlText.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QThread>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -54,7 +61,34 @@ private Q_SLOTS:
         QCOMPARE(rows->field(u"UserPass"_s).toString(), value);
         QCOMPARE(folder.scalar(u"select count(*) as [TOTAL] FROM Mst_User"_s).toInt(), 2);
     }
+    // A file another program holds: the statement waits with the busy cursor on view, then gives
+    // up with a reason in the user's words.
+    void lockedFileWaitsVisiblyThenFails() {
+        ProgramFolder folder;
+        platform::Workspace::setBusyTimeout(300);
+        auto db = platform::Workspace::defaultWorkspace()->openDatabase(folder.databasePath());
+        folder.db().beginTrans();
+        folder.execute(u"UPDATE Mst_User SET UserPass = 'held'"_s);
+        std::atomic<int> cursorWhileWaiting = -1;
+        std::thread look([&cursorWhileWaiting] {
+            QThread::msleep(150);
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            cursorWhileWaiting = cursor ? cursor->shape() : -2;
+        });
+        QString reason;
+        try {
+            db->execute(u"UPDATE Mst_User SET UserPass = 'x'"_s);
+        } catch (const platform::EngineError& error) {
+            reason = core::reasonOf(error);
+        }
+        look.join();
+        folder.db().rollback();
+        platform::Workspace::setBusyTimeout(5000);
+        QCOMPARE(cursorWhileWaiting.load(), int(Qt::WaitCursor));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(reason, u"他のプログラムが使用中です。しばらくしてからもう一度お試しください。"_s);
+    }
 };
 
-QTEST_GUILESS_MAIN(EngineTest)
+QTEST_MAIN(EngineTest)
 #include "test_engine.moc"

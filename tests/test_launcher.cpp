@@ -2,6 +2,7 @@
 #include "Drive.h"
 #include "launcher/LauncherFrame.h"
 #include "launcher/SetPath.h"
+#include "platform/DriveList.h"
 #include "platform/FileList.h"
 #include "platform/FolderList.h"
 
@@ -146,6 +147,18 @@ private Q_SLOTS:
     }
     // A slot without a file: its settings window opens empty on the current folder; a refusal or
     // the answer No to "セット" keeps the window open and stores nothing.
+    // Reopened, the window shows the stored program in its folder on its drive, whatever kind of
+    // volume holds it (a tmpfs /tmp too: the tests run once more with their folders on one).
+    void reopeningASlot() {
+        const Files files;
+        saveSlot(6, {u"記録"_s, files.program.path(), u" -q"_s});
+        Mod1::EditSlot = 6;
+        SetPath w(nullptr);
+        QCOMPARE(w.Di->path(), files.dir);
+        QCOMPARE(w.Dr->drive(), platform::DriveList::driveOf(files.dir));
+        QCOMPARE(w.FL->currentItem() ? w.FL->currentItem()->text() : QString(), u"記録 する"_s);
+        QCOMPARE(w.Txt_LN->text() + w.Txt_Op->text(), u"記録 -q"_s);
+    }
     void settingASlot_data() { addCases(setCases); }
     void settingASlot() {
         const SetCase& c = currentCase(setCases);

@@ -17,6 +17,8 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTimer>
@@ -26,6 +28,13 @@ class MainTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { platform::setUpDesktop(); }
+    // The toolkit's own texts are Japanese too, the text boxes' menu for one.
+    void toolkitTextsInJapanese() {
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QVERIFY2(menu->actions().first()->text().startsWith(u"元に戻す"_s),
+                 qPrintable(menu->actions().first()->text()));
+    }
     // The activation follows the first showing, and the modal windows of a handler once it has
     // ended: the saved user shown again, the tool icons drawn, the cursor in the alarm; a failing
     // step says so once. The unload saves the user on view and closes the database.

@@ -12,7 +12,8 @@
 
 namespace {
 
-const QString male = u"1 男性"_s, taken = u"その名前はすでに登録されています。"_s;
+const QString male = u"1 男性"_s, taken = u"その名前はすでに登録されています。"_s,
+              badBirth = u"誕生日が正しくありません。"_s;
 const QString noSex = u"性別が選択されていません。"_s, none = u"リストが選択されていません。"_s;
 const QString update = u"UPDATE Mst_Address SET Name_1 = '%1' , Furigana = 'ｽｽﾞｷ' , Name_2 = '' , Sex_cd =  2 %2 , "
                        "Yubin = '' , Zyusyo = '' , Tel_1 = '' , Fax_1 = '' , PB = '' , Handy_1 = '' , Handy_2 = '' , "
@@ -79,7 +80,14 @@ const struct RefusalCase {
                     {"修正 answered No", u"Cmd_Update"_s, true, u"新人"_s, male,
                      u"ＤＢの［ 山田］さんを修正してよろしいですか？"_s, u"Cmd_Yes Txt_Name_1"_s},
                     {"削除 answered No", u"Cmd_Delete"_s, true, u"新人"_s, male,
-                     u"ＤＢから［ 山田 ］さんを削除してよろしいですか？"_s, u"Cmd_No Txt_Name_1"_s}};
+                     u"ＤＢから［ 山田 ］さんを削除してよろしいですか？"_s, u"Cmd_No Txt_Name_1"_s},
+                    // Date boxes that make no date would lose a stored birth date.
+                    {"追加, month 13", u"Cmd_Insert"_s, false, u"新人"_s, male + u"|Txt_Y=8|Txt_M=13|Txt_D=5"_s,
+                     badBirth, u"Cmd_OK Txt_M"_s},
+                    {"修正, February 30", u"Cmd_Update"_s, true, u"山田"_s,
+                     male + u"|Cmb_Nengou=明治|Txt_Y=45|Txt_M=2|Txt_D=30"_s, badBirth, u"Cmd_OK Txt_D"_s},
+                    {"修正, no year", u"Cmd_Update"_s, true, u"山田"_s, male + u"|Txt_Y=|Txt_M=7|Txt_D=29"_s, badBirth,
+                     u"Cmd_OK Txt_Y"_s}};
 
 // Typed wildcards keep their meaning, a typed quote is searched for as a quote.
 const QString always = u" Furigana like '**'And Name_1 like '**'"_s;
@@ -168,6 +176,8 @@ private Q_SLOTS:
         QCOMPARE(count(), 2);
         QCOMPARE(count(u"Name_1 = '山田' and Email = 'Email/山田'"_s), 1);
         QCOMPARE(w->LS->selectedItems().size(), c.choose ? 1 : 0);
+        QTest::keyClick(w->Txt_Name_1, Qt::Key_Escape); // throws no typed edits away
+        QVERIFY(w->isVisible());
     }
     // "条件再セット" goes back to the search with its conditions as they were.
     void search_data() { addCases(searchCases); }
@@ -188,6 +198,7 @@ private Q_SLOTS:
         QVERIFY_SCRIPT(script);
         QCOMPARE(Mod1::SearchSql, u"SELECT * FROM Mst_Address Where"_s + c.conditions + u" Order by Furigana"_s);
         QCOMPARE(listed, c.found);
+        QTest::keyClick(window->Txt_Name_1, Qt::Key_Escape);
         QVERIFY(window->isVisible());
         QCOMPARE(shownValues(window.get()), before);
     }

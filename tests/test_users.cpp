@@ -51,6 +51,15 @@ private Q_SLOTS:
         click(m_main->SSCommand2);
         QVERIFY(m_main->windowState() & Qt::WindowMinimized);
     }
+    // A typed name keeps its letter case: "o'brien" is not completed into "O'Brien".
+    void typedNameKeepsItsCase() {
+        startMain(*m_main);
+        box()->setFocus();
+        box()->lineEdit()->clear();
+        typeText(box()->lineEdit(), u"o'brien"_s);
+        click(m_main->clock().Txt_A_2);
+        QCOMPARE(box()->currentText() + u'|' + ProgramFolder::setting(u"User"_s), u"o'brien|o'brien"_s);
+    }
     // On any answer but No the program ends at once: the unload does not run, so the shown user
     // is not saved and the database is not closed by it.
     void quit_data() {
