@@ -5,6 +5,7 @@
 #include "EveryWindow.h"
 #include "core/Mod1.h"
 #include "core/Msg.h"
+#include "platform/Controls3D.h"
 #include "platform/Desktop.h"
 
 #include <QAbstractButton>
@@ -58,6 +59,11 @@ QStringList cutTexts(const QWidget& window, const QString& name, int& measured) 
             }
             text = label->text();
             room = label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+            // A value cut short shows whole under the pointer.
+            if (auto* panel = qobject_cast<platform::Panel3D*>(label);
+                panel && text != QString(panel->caption()).replace(u'\r', u'\n') &&
+                panel->toolTip() != panel->caption())
+                cut.append(name + u": "_s + panel->objectName() + u" hides the end of its text"_s);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             text = button->text();
             room = button->width() - 6;
