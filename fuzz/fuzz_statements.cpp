@@ -97,7 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A count query with two values, as the password check builds it.
     const qint64 users = count(u"select count(*) as [TOTAL] FROM Mst_User WHERE UserName = '"_s + sqlText(user) +
                                u"' AND UserPass = '"_s + sqlText(first) + u"'"_s);
-    const bool known = (user == u"Guest"_s && first.isEmpty()) || (user == u"O'Neil"_s && first == u"x' OR 'a'='a"_s);
+    const QString storedUser = platform::storedText(user), storedFirst = platform::storedText(first);
+    const bool known = (storedUser == u"Guest"_s && storedFirst.isEmpty()) ||
+                       (storedUser == u"O'Neil"_s && storedFirst == u"x' OR 'a'='a"_s);
     if (users != (known ? 1 : 0))
         fail("the password check matched", user + u" / "_s + first);
 
@@ -107,18 +109,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (count(u"select count(*) as [TOTAL] FROM TMP_Sche"_s + row) != 1)
         fail("the inserted row is not found", user);
     auto stored = query(u"SELECT * FROM TMP_Sche"_s + row);
-    if (stored->field(u"Daily_Data"_s).toString() != first || stored->field(u"UserName"_s).toString() != user)
+    if (stored->field(u"Daily_Data"_s).toString() != storedFirst ||
+        stored->field(u"UserName"_s).toString() != storedUser)
         fail("the inserted text reads back changed", first);
 
     run(u"UPDATE TMP_Sche SET Daily_Data = '"_s + sqlText(second) + u"'"_s + row);
     stored = query(u"SELECT * FROM TMP_Sche"_s + row);
-    if (stored->field(u"Daily_Data"_s).toString() != second)
+    if (stored->field(u"Daily_Data"_s).toString() != platform::storedText(second))
         fail("the updated text reads back changed", second);
 
     // A contains-search finds exactly what the pattern rules say, wildcards typed included.
     const qint64 found = count(u"select count(*) as [TOTAL] FROM TMP_Sche"_s + row + u" AND Daily_Data like '*"_s +
                                sqlText(fragment) + u"*'"_s);
-    const bool expected = platform::JetPattern(QString(u'*' + fragment + u'*')).matches(second);
+    const bool expected = platform::JetPattern(QString(u'*' + platform::storedText(fragment) + u'*'))
+                              .matches(platform::storedText(second));
     if (found != (expected ? 1 : 0))
         fail("the search disagrees with the pattern rules", fragment + u" in "_s + second);
 

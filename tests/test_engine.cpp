@@ -40,26 +40,42 @@ private Q_SLOTS:
         const LikeCase& c = currentCase(likeCases);
         QCOMPARE(platform::JetPattern(c.pattern).matches(c.text), c.match);
     }
-    // A quoted value reads back exactly and touches nothing else.
+    // A quoted value reads back as typed (NULs dropped, a lone surrogate made U+FFFD) and
+    // touches nothing else.
     void quotedValuesReadBackExactly_data() {
         QTest::addColumn<QString>("value");
-        QTest::newRow("one quote") << u"'"_s;
-        QTest::newRow("injection") << u"x' OR 'a'='a"_s;
-        QTest::newRow("statement end") << u"a'); DELETE FROM Mst_User; --"_s;
-        QTest::newRow("line breaks, blanks, wildcards") << u" 一行目\r\n二行目\n*?#[!] "_s;
-        QTest::newRow("non-BMP") << u"𠮷野家 😀"_s;
-        QTest::newRow("NUL inside") << u"a"_s + QChar(0) + u"b'"_s;
-        QTest::newRow("long") << QString(200000, u'あ') + u"'"_s;
+        QTest::addColumn<QString>("stored");
+        const auto row = [](const char* tag, const QString& value, const QString& stored = {}) {
+            QTest::newRow(tag) << value << (stored.isNull() ? value : stored);
+        };
+        row("one quote", u"'"_s);
+        row("injection", u"x' OR 'a'='a"_s);
+        row("statement end", u"a'); DELETE FROM Mst_User; --"_s);
+        row("line breaks, blanks, wildcards", u" 一行目\r\n二行目\n*?#[!] "_s);
+        row("non-BMP", u"𠮷野家 😀"_s);
+        row("NUL inside", u"a"_s + QChar(0) + u"b'"_s, u"ab'"_s);
+        row("a thousand NULs", QString(1000, QChar(0)) + u"'x"_s, u"'x"_s);
+        row("a lone surrogate before the quote", QChar(0xD800) + u"' OR 1=1 --"_s, u"\uFFFD' OR 1=1 --"_s);
+        row("a leading U+FEFF", u"\uFEFF\uFEFFx'"_s);
+        row("long", QString(200000, u'あ') + u"'"_s);
     }
     void quotedValuesReadBackExactly() {
         QFETCH(QString, value);
+        QFETCH(QString, stored);
         ProgramFolder folder;
         const QString quoted = platform::sqlText(value);
         folder.execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('%1' , '%1')"_s.arg(quoted));
         auto rows = folder.db().openRecordset(u"select * from Mst_User Where UserName = '%1' "_s.arg(quoted));
         QVERIFY(!rows->atEnd());
-        QCOMPARE(rows->field(u"UserPass"_s).toString(), value);
+        QCOMPARE(rows->field(u"UserPass"_s).toString(), stored);
+        rows->moveNext();
+        QVERIFY(rows->atEnd());
         QCOMPARE(folder.scalar(u"select count(*) as [TOTAL] FROM Mst_User"_s).toInt(), 2);
+    }
+    // A save is durable: the folder is synced once the journal is deleted.
+    void savesSyncTheFolder() {
+        ProgramFolder folder;
+        QCOMPARE(folder.db().openRecordset(u"PRAGMA synchronous"_s)->field(u"synchronous"_s).toInt(), 3); // EXTRA
     }
     // A file another program holds: the statement waits with the busy cursor on view, then gives
     // up with a reason in the user's words.

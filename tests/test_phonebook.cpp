@@ -178,6 +178,8 @@ private Q_SLOTS:
         QCOMPARE(w->LS->selectedItems().size(), c.choose ? 1 : 0);
         QTest::keyClick(w->Txt_Name_1, Qt::Key_Escape); // throws no typed edits away
         QVERIFY(w->isVisible());
+        w->Txt_K_Name->setText(QString(40000, u'長')); // pasted text is not cut at 32,767 unseen
+        QCOMPARE(w->Txt_K_Name->text().size(), 40000);
     }
     // "条件再セット" goes back to the search with its conditions as they were.
     void search_data() { addCases(searchCases); }

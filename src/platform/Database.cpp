@@ -10,10 +10,12 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringDecoder>
 #include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 #include <atomic>
+#include <cstring>
 #include <limits>
 #include <sqlite3.h>
 #include <string>
@@ -95,6 +97,19 @@ EngineError::EngineError(const QString& message, Trouble trouble)
 
 // Recordset --------------------------------------------------------------------------------
 
+namespace {
+
+// A stored text as the user wrote it: a U+FEFF at its start is part of it, not a byte-order
+// mark to skip as QString::fromUtf8 does.
+QString textOf(const char* data, qsizetype length) {
+    if (length < 3 || std::memcmp(data, "\xEF\xBB\xBF", 3) != 0)
+        return QString::fromUtf8(data, length);
+    QStringDecoder decode(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(data, length));
+}
+
+} // namespace
+
 Recordset::Recordset(QStringList fieldNames, std::vector<Cell> cells, std::string store)
     : m_fieldNames(std::move(fieldNames)), m_cells(std::move(cells)), m_store(std::move(store)) {}
 
@@ -142,7 +157,7 @@ QVariant Recordset::field(const QString& name) const {
     case Cell::Real:
         return QVariant(cell.real);
     case Cell::Text:
-        return QString::fromUtf8(m_store.data() + cell.bytes.offset, cell.bytes.length);
+        return textOf(m_store.data() + cell.bytes.offset, cell.bytes.length);
     case Cell::Blob:
         return QByteArray(m_store.data() + cell.bytes.offset, cell.bytes.length);
     }
@@ -401,6 +416,10 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
             throw EngineError(u"The database file '%1' cannot be written."_s.arg(fileName),
                               EngineError::Trouble::ReadOnly);
         sqlite3_busy_handler(handle, waitWithBusyCursor, nullptr);
+        // A save acknowledged just before a power cut must not come back as a hot journal and be
+        // rolled back: the folder is synced too once the journal is deleted.
+        if (sqlite3_exec(handle, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)), troubleOf(sqlite3_errcode(handle)));
         if (sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, jetLike,
                                        nullptr, nullptr, nullptr) != SQLITE_OK)
             throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)));

@@ -4,12 +4,26 @@ using namespace Qt::StringLiterals;
 
 namespace platform {
 
+QString storedText(const QString& value) {
+    QString stored;
+    stored.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c.isNull())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) {
+            stored.append(c);
+            stored.append(value[++i]);
+        } else {
+            stored.append(c.isSurrogate() ? QChar(QChar::ReplacementCharacter) : c);
+        }
+    }
+    return stored;
+}
+
 QString sqlText(const QString& value) {
-    if (!value.contains(u'\'') && !value.contains(QChar(0)))
-        return value;
-    QString quoted = value;
+    QString quoted = storedText(value);
     quoted.replace(u"'"_s, u"''"_s);
-    quoted.replace(QChar(0), u"' || char(0) || '"_s);
     return quoted;
 }
 

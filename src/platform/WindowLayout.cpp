@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -70,6 +71,7 @@ QWidget* make(const Control& c, QWidget* parent) {
     case Kind::TextBox:
     case Kind::PasswordBox: {
         auto* box = new QLineEdit(parent);
+        box->setMaxLength(std::numeric_limits<int>::max()); // a pasted text is never cut short unseen
         if (c.kind == Kind::PasswordBox) {
             box->setEchoMode(QLineEdit::Password);
             box->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s); // "*"
