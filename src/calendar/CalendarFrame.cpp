@@ -134,8 +134,12 @@ void CalendarFrame::BuildMonth() {
                                      box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     showMonthInBoxes(today.year(), today.month());
     layOutMonth(today.year(), today.month());
-    ClickDate->setText(dateText(today.year(), today.month(), today.day()));
-    platform::fitCaption(ClickDate);
+    selectDate(dateText(today.year(), today.month(), today.day()));
+}
+
+void CalendarFrame::selectDate(const QString& date) {
+    ClickDate->setText(date);
+    platform::fitCaption(ClickDate); // "2026/12/31" is wider than the label in our fonts
 }
 
 void CalendarFrame::layOutMonth(int year, int month) {
@@ -212,6 +216,5 @@ void CalendarFrame::Cmd_Day_Click(int Index) {
         return;
     // The day belongs to the month on the grid, whatever was typed into the boxes since.
     showMonthInBoxes(m_year, m_month);
-    ClickDate->setText(dateText(m_year, m_month, day.toInt()));
-    platform::fitCaption(ClickDate);
+    selectDate(dateText(m_year, m_month, day.toInt()));
 }

@@ -58,6 +58,8 @@ private:
     // the month on view again.
     std::optional<QDate> monthInBoxes();
     void showMonthInBoxes(int year, int month);
+    // Shows the selected date ("yyyy/m/d") in ClickDate, in a font that lets it fit.
+    void selectDate(const QString& date);
     void moveMonth(int step);
 
     QWidget& m_window;

@@ -35,7 +35,9 @@ void shrinkToFit(QWidget* control, const QString& text, int room) {
     QFont font = base.value<QFont>();
     while (widestLine(font, text) > room && font.pointSizeF() > smallestPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    control->setProperty(fittedFontProperty, font);
+    // Set only on a change: each setting of a property is an event (the clock fits every second).
+    if (!fitted.isValid() || fitted.value<QFont>() != font)
+        control->setProperty(fittedFontProperty, font);
     if (font != control->font())
         control->setFont(font);
 }
