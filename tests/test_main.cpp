@@ -103,17 +103,20 @@ private Q_SLOTS:
                                         << u"理由：データベースではありません。"_s;
         QTest::newRow("a database of another program")
             << u"sqlite"_s << u"理由：Tamoru のデータベースではありません。"_s;
+        // The file can be written, but its folder cannot take the journal of a save.
+        QTest::newRow("a folder without new files") << u"folder"_s << u"理由：ファイルに書き込めません。"_s;
     }
     void databaseProblemStopsInOrder() {
         QFETCH(QString, content);
         QFETCH(QString, reason);
-        ProgramFolder folder(ProgramFolder::Database::None);
+        ProgramFolder folder(content == u"folder"_s ? ProgramFolder::Database::Starting
+                                                    : ProgramFolder::Database::None);
         if (content == u"sqlite"_s) {
             QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
             other.setDatabaseName(folder.databasePath());
             QVERIFY(other.open() && QSqlQuery(other).exec(u"CREATE TABLE Notes (x TEXT)"_s));
             other.close();
-        } else if (!content.isNull()) {
+        } else if (!content.isNull() && content != u"folder"_s) {
             writeFile(folder.databasePath(), content.toUtf8());
         }
         QSqlDatabase::removeDatabase(u"other"_s);
@@ -124,6 +127,9 @@ private Q_SLOTS:
         const QByteArray before = bytes();
         ProgramFolder::saveSetting(u"User"_s, u"山田"_s);
         ProgramFolder::saveSetting(u"LN7"_s, u"電卓"_s);
+        std::optional<FolderWithoutNewFiles> closed;
+        if (content == u"folder"_s)
+            closed.emplace(folder.path());
         ModalScript script;
         script.press(u"Cmd_OK"_s);
         {

@@ -55,6 +55,23 @@ EngineError engineError(const QSqlError& error) {
     return EngineError(words.isEmpty() ? error.text().trimmed() : words, troubleOf(error.nativeErrorCode().toInt()));
 }
 
+// Every save writes a journal beside the file first. A folder that takes no new files leaves
+// the file itself writable, and every save would fail only after the user has typed: make a
+// change now and undo it, so that such a folder is refused at the start.
+void checkWritable(sqlite3* handle, const QString& fileName) {
+    const char* change = "BEGIN IMMEDIATE; CREATE TABLE tamoru_write_check (x); ROLLBACK";
+    if (sqlite3_exec(handle, change, nullptr, nullptr, nullptr) == SQLITE_OK)
+        return;
+    const int code = sqlite3_extended_errcode(handle);
+    const QString words = QString::fromUtf8(sqlite3_errmsg(handle));
+    if (!sqlite3_get_autocommit(handle))
+        sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (troubleOf(code) == EngineError::Trouble::Busy)
+        throw EngineError(words, EngineError::Trouble::Busy);
+    throw EngineError(u"The database file '%1' cannot be written beside (%2)."_s.arg(fileName, words),
+                      EngineError::Trouble::ReadOnly);
+}
+
 // like(pattern, text) with the desktop-database wildcards; Null in either gives Null.
 void jetLike(sqlite3_context* context, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
@@ -428,6 +445,7 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
         QSqlQuery probe(db);
         if (!probe.exec(u"SELECT count(*) FROM sqlite_master"_s))
             throw engineError(probe.lastError());
+        checkWritable(handle, fileName);
     }
     return database;
 }

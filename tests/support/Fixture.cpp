@@ -10,9 +10,11 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
 
 ProgramFolder::ProgramFolder(Database database) {
     if (!m_dir.isValid())
@@ -92,4 +94,30 @@ QStringList RecordingProgram::arguments() const {
     QFile record(m_path + u".args"_s);
     return record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll()).split(u'\n', Qt::SkipEmptyParts)
                                             : QStringList();
+}
+
+namespace {
+// Raises or lowers the permission override in this thread's effective privileges.
+bool setPermissionOverride(bool on) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    const auto bit = 1u << CAP_DAC_OVERRIDE;
+    const bool wasOn = data[0].effective & bit;
+    data[0].effective = on ? data[0].effective | bit : data[0].effective & ~bit;
+    return syscall(SYS_capset, &header, data) == 0 && wasOn != on;
+}
+} // namespace
+
+FolderWithoutNewFiles::FolderWithoutNewFiles(const QString& path) : m_path(path) {
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::ExeOther);
+    m_overrideLowered = setPermissionOverride(false);
+}
+
+FolderWithoutNewFiles::~FolderWithoutNewFiles() {
+    if (m_overrideLowered)
+        setPermissionOverride(true);
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

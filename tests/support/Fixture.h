@@ -43,6 +43,18 @@ private:
 // Writes a file and the folders above it; an executable file is a program to the platform.
 void writeFile(const QString& path, const QByteArray& content = {}, bool executable = false);
 
+// Keeps a folder from taking new files while it lives. A test run as root is not held to a
+// folder's permissions, so this thread also gives up that privilege for as long.
+class FolderWithoutNewFiles {
+public:
+    explicit FolderWithoutNewFiles(const QString& path);
+    ~FolderWithoutNewFiles();
+
+private:
+    QString m_path;
+    bool m_overrideLowered = false;
+};
+
 // A harmless program of the test's own: a shell script that writes the arguments it was
 // given, one to a line, to a file beside itself.
 class RecordingProgram {
