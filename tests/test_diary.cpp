@@ -76,9 +76,12 @@ const struct PasswordCase {
 const QString setQuestion = u"［ 2026/3/5 ］\rのメモを更新してよろしいですか？"_s;
 const QString exitQuestion = u"メモが更新されていませんが更新しますか？"_s;
 const QString saved = u"メモを更新しました。"_s;
+const QString changed =
+    u"2026/3/5 のメモが別の Tamoru で変更されました。\r上書きしますか？（いいえ：読み直す　ｷｬﾝｾﾙ：戻る）"_s;
 
 // In the editor, between blanks: text to type, "set", "exit", "escape", "close" (the desktop
-// closes the window), "gone" (the row is deleted behind the editor) or "shows:text" (the editor
+// closes the window), "gone" (the row is deleted behind the editor), "other" (another copy saves
+// "別の版" into the row) or "shows:text" (the editor
 // is open with this text); the answers; the messages after the prompt, between "|".
 const struct SavingCase {
     const char* tag;
@@ -97,6 +100,14 @@ const struct SavingCase {
      setQuestion +
          u"|データベースの処理に失敗しました。\rこの行はもうデータベースにありません。ほかの操作で削除されました。|"_s +
          exitQuestion},
+    {"another copy saved: overwrite", u"晴れ other set exit"_s, u"Cmd_Yes Cmd_Yes2 Cmd_OK"_s, u"晴れ"_s,
+     setQuestion + u"|"_s + changed + u"|"_s + saved},
+    {"another copy saved: read again", u"晴れ other set shows:別の版 exit"_s, u"Cmd_Yes Cmd_No2"_s, u"別の版"_s,
+     setQuestion + u"|"_s + changed},
+    {"another copy saved: back to editing", u"晴れ other set shows:晴れ exit"_s, u"Cmd_Yes Cmd_Cancel2 Cmd_No2"_s,
+     u"別の版"_s, setQuestion + u"|"_s + changed + u"|"_s + exitQuestion},
+    {"another copy saved, exit: read again keeps the editor", u"雨 other exit shows:別の版 exit"_s,
+     u"Cmd_Yes2 Cmd_No2"_s, u"別の版"_s, exitQuestion + u"|"_s + changed},
     {"escape and the desktop's close keep typed text", u"雨 escape close shows:雨 exit"_s, u"Cmd_No2"_s, u""_s,
      exitQuestion},
     {"the desktop's close with nothing typed", u"close shows:<closed>"_s, {}, u""_s, {}}};
@@ -170,6 +181,9 @@ private Q_SLOTS:
                 else if (step == u"gone"_s)
                     program.folder.execute(
                         u"delete from TMP_Sche where Date_Data = '2026/3/5' and UserName = '山田'"_s);
+                else if (step == u"other"_s)
+                    program.folder.execute(u"UPDATE TMP_Sche SET Daily_Data = '別の版' Where Date_Data = '2026/3/5' "
+                                           "And UserName = '山田'"_s);
                 else if (step.startsWith(u"shows:"_s))
                     QCOMPARE(memo.isVisible() ? memo.Txt_Memo->text() : u"<closed>"_s, step.mid(6));
                 else

@@ -7,6 +7,7 @@
 #include "app/Main.h"
 #include "calendar/DiaryTable.h"
 #include "calendar/MEMO.h"
+#include "core/ChangedRow.h"
 #include "core/Mod1.h"
 #include "core/Msg.h"
 #include "core/Msg2.h"
@@ -93,6 +94,12 @@ void EveryWindow::visit(const std::function<void(QWidget&, const QString&)>& loo
         Mod1::MsgKind = Mod1::KindNotice;
         Msg window;
         show(window, u"notice"_s);
+    }
+    {
+        Mod1::MsgText = core::changedRowQuestion(u"2026/12/31 のメモ"_s);
+        Mod1::MsgKind = Mod1::KindQuestionCancel;
+        Msg window;
+        show(window, u"changed"_s);
     }
     {
         // The lists open on the current folder: one every desktop has.

@@ -14,6 +14,12 @@ qint64 total() {
     return Mod1::Rs->field(u"TOTAL"_s).toLongLong();
 }
 
+// The user, and with it the user's diary, can be deleted by another copy of the program.
+platform::EngineError rowGone(const QString& date, const QString& user) {
+    return platform::EngineError(u"The diary row of %1 for %2 is gone."_s.arg(date, user),
+                                 platform::EngineError::Trouble::RowGone);
+}
+
 } // namespace
 
 bool passwordMatches(const QString& user, const QString& password) {
@@ -45,6 +51,8 @@ DiaryRow readDiaryRow(const QString& date, const QString& user) {
     Mod1::Sql = u"SELECT * FROM TMP_Sche"_s + u" WHERE Date_Data = '"_s + sqlText(date) + u"'"_s +
                 u" And UserName = '"_s + sqlText(user) + u"'"_s;
     Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql);
+    if (Mod1::Rs->atEnd())
+        throw rowGone(date, user);
     return {Mod1::Rs->field(u"date_data"_s).toString(), Mod1::Rs->field(u"UserName"_s).toString(),
             Mod1::Rs->field(u"Daily_Data"_s).toString()};
 }
@@ -53,8 +61,7 @@ void writeDiaryText(const QString& date, const QString& user, const QString& tex
     Mod1::Sql = u"UPDATE TMP_Sche"_s + u" SET Daily_Data = '"_s + sqlText(text) + u"'"_s + u" Where Date_Data = '"_s +
                 sqlText(date) + u"'"_s + u" And UserName = '"_s + sqlText(user) + u"'"_s;
     if (Mod1::Db->execute(Mod1::Sql) == 0)
-        throw platform::EngineError(u"The diary row of %1 for %2 is gone."_s.arg(date, user),
-                                    platform::EngineError::Trouble::RowGone);
+        throw rowGone(date, user);
 }
 
 } // namespace calendar

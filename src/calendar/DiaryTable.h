@@ -18,7 +18,7 @@ struct DiaryRow {
     QString user;
     QString text;
 };
-// The diary row of the date and user; throws when there is none.
+// The diary row of the date and user; throws when there is none (its user deleted).
 DiaryRow readDiaryRow(const QString& date, const QString& user);
 
 // Writes the text over the diary row of the date and user. A row that is gone (its user

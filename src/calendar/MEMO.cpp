@@ -1,6 +1,7 @@
 #include "calendar/MEMO.h"
 
 #include "calendar/DiaryTable.h"
+#include "core/ChangedRow.h"
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "platform/Controls3D.h"
@@ -55,12 +56,29 @@ void MEMO::Form_Load(const QString& date) {
     Data_Date->setCaption(row.date);
     Lab_User->setCaption(row.user);
     Txt_Memo->setText(row.text);
+    m_loadedText = row.text;
     Txt_Memo->setFocus();
     MemoChanged = 0;
 }
 
-void MEMO::saveText() {
-    calendar::writeDiaryText(Data_Date->caption(), m_user, Txt_Memo->text());
+bool MEMO::saveText() {
+    const QString date = Data_Date->caption();
+    const QString text = Txt_Memo->text();
+    switch (core::writeUnlessChanged(
+        this, date + u" のメモ"_s, m_loadedText, [&] { return calendar::readDiaryRow(date, m_user).text; },
+        [&] { calendar::writeDiaryText(date, m_user, text); })) {
+    case core::Saving::Written:
+        m_loadedText = text;
+        MemoChanged = 0;
+        return true;
+    case core::Saving::Reload:
+        Txt_Memo->setText(m_loadedText);
+        MemoChanged = 0;
+        return false;
+    case core::Saving::BackToEditing:
+        break;
+    }
+    return false;
 }
 
 void MEMO::Cmd_Set_Click() {
@@ -71,8 +89,8 @@ void MEMO::Cmd_Set_Click() {
     if (Mod1::Ret.toInt() == Mod1::AnswerNo)
         return;
     // The change counts as saved only once the row has been written.
-    saveText();
-    MemoChanged = 0;
+    if (!saveText())
+        return;
     Mod1::ShowMessage(u"メモを更新しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
 }
 
@@ -85,8 +103,8 @@ void MEMO::Cmd_Exit_Click() {
                                                   Mod1::KindQuestionCancel, this, Mod1::FocusYes));
     switch (Mod1::Ret.toInt()) {
     case Mod1::AnswerYes:
-        saveText();
-        MemoChanged = 0;
+        if (!saveText())
+            break;
         Mod1::ShowMessage(Data_Date->caption() + u" のメモを更新しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         accept();
         break;

@@ -37,7 +37,10 @@ protected:
 
 private:
     void Form_Load(const QString& date);
-    void saveText();
+    // False when nothing was written: another copy changed the row and the user chose to read
+    // it again or to go back to editing.
+    bool saveText();
 
     QString m_user;
+    QString m_loadedText; // the row's text as last read or written here
 };

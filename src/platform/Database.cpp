@@ -163,9 +163,20 @@ qsizetype Recordset::columnOf(const QString& name) const {
 }
 
 QVariant Recordset::field(const QString& name) const {
+    return valueAt(columnOf(name));
+}
+
+QVariantList Recordset::values() const {
+    QVariantList row;
+    for (qsizetype column = 0; column < m_fieldNames.size(); ++column)
+        row.append(valueAt(column));
+    return row;
+}
+
+QVariant Recordset::valueAt(qsizetype column) const {
     if (atEnd())
         throw EngineError(u"No current record."_s);
-    const Cell& cell = m_cells[static_cast<size_t>(m_row * m_fieldNames.size() + columnOf(name))];
+    const Cell& cell = m_cells[static_cast<size_t>(m_row * m_fieldNames.size() + column)];
     switch (cell.type) {
     case Cell::Null:
         break;
@@ -337,11 +348,14 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& statement, Rec
     return std::make_unique<Recordset>(std::move(names), std::move(cells), std::move(store));
 }
 
+// The write lock is taken at the start: a transaction that reads before it writes must not
+// find, at its first write, that another copy has read too (the engine would refuse one of
+// them), nor let another copy's save slip between its read and its write.
 void Database::beginTrans() {
     const BusyCursorEnd end;
-    QSqlDatabase db = connectionOf(m_connection);
-    if (!db.transaction())
-        throw engineError(db.lastError());
+    QSqlQuery begin(connectionOf(m_connection));
+    if (!begin.exec(u"BEGIN IMMEDIATE"_s))
+        throw engineError(begin.lastError());
 }
 
 void Database::commitTrans() {

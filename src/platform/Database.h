@@ -69,11 +69,15 @@ public:
     // there is no current row or no such column.
     QVariant field(const QString& name) const;
 
+    // Every value of the current row, in the order of the columns.
+    QVariantList values() const;
+
     qsizetype rowCount() const;
     void close();
 
 private:
     qsizetype columnOf(const QString& name) const;
+    QVariant valueAt(qsizetype column) const;
 
     QStringList m_fieldNames;
     std::vector<Cell> m_cells; // row after row
