@@ -63,6 +63,15 @@ const struct WriteCase {
     {"修正 of a record gone", u"鈴木"_s, true, u"Txt_Name_1=鈴木花子"_s, u"Cmd_Update"_s,
      update.arg(u"鈴木花子"_s, u",Birth = ''"_s), gone, u"山田"_s, u"鈴木花子"_s}};
 
+// 鈴木 chosen, its phone number changed by another copy, another typed here, then 修正: the answer
+// to the question that follows, the number stored and the one in the box.
+const struct ChangedCase {
+    const char* tag;
+    QString answers, stored, box;
+} changedCases[] = {{"overwrite", u"Cmd_Yes Cmd_Yes2 Cmd_OK"_s, u"111"_s, u"111"_s},
+                    {"read again", u"Cmd_Yes Cmd_No2"_s, u"999"_s, u"999"_s},
+                    {"back to editing", u"Cmd_Yes Cmd_Cancel2"_s, u"999"_s, u"111"_s}};
+
 // Nothing is written and the choice stays. A notice is closed with its only button, a question
 // answered No; `focus` is the focus in the message window, then in the entry window.
 const struct RefusalCase {
@@ -160,6 +169,21 @@ private Q_SLOTS:
         QVERIFY(w->LS->selectedItems().isEmpty() && w->Cmb_Sex->currentText().isEmpty());
         QCOMPARE(w->Txt_Name_1->text(), c.nameBox);
         QCOMPARE(w->focusWidget(), w->Txt_Name_1);
+    }
+    void changedByAnotherCopy_data() { addCases(changedCases); }
+    void changedByAnotherCopy() {
+        const ChangedCase& c = currentCase(changedCases);
+        auto w = shownWindow<DataCreate>();
+        clickEntry(w->LS, u"鈴木"_s);
+        m_folder->execute(u"UPDATE Mst_Address SET Tel_1 = '999' Where Name_1 = '鈴木'"_s);
+        fill(w.get(), u"Txt_Tel_1=111"_s);
+        const auto seen = clickAnswering(w->Cmd_Update, c.answers.split(u' '));
+        QCOMPARE(
+            seen.value(1).text,
+            u"鈴木 さんのデータが別の Tamoru で変更されました。\r上書きしますか？（いいえ：読み直す　ｷｬﾝｾﾙ：戻る）"_s);
+        QCOMPARE(m_folder->scalar(u"select Tel_1 as [TOTAL] from Mst_Address where Name_1 = '鈴木'"_s).toString(),
+                 c.stored);
+        QCOMPARE(w->Txt_Tel_1->text(), c.box);
     }
     void refusals_data() { addCases(refusalCases); }
     void refusals() {

@@ -149,6 +149,30 @@ private Q_SLOTS:
         clickAnswering(button(u"Delete"_s), {u"Cmd_Yes"_s, u"Cmd_OK"_s});
         QCOMPARE(password(u"山田"_s), QVariant());
     }
+    // Another copy changes or deletes the user between the choosing and 修正: nothing is written
+    // over it, and the user is told.
+    void passwordChangedByAnotherCopy_data() {
+        QTest::addColumn<QString>("behind");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("changed") << u"UPDATE Mst_User SET UserPass = 'new' Where UserName = '山田'"_s
+                                 << u"山田 さんのパスワードが別の Tamoru で変更されました。\r"
+                                    "パスワードを入力し直してください。"_s
+                                 << QVariant(u"new"_s);
+        QTest::newRow("deleted") << u"delete from Mst_User where UserName = '山田'"_s
+                                 << u"データベースの処理に失敗しました。\r"
+                                    "この行はもうデータベースにありません。ほかの操作で削除されました。"_s
+                                 << QVariant();
+    }
+    void passwordChangedByAnotherCopy() {
+        QFETCH(QString, behind);
+        QFETCH(QString, told);
+        QFETCH(QVariant, stored);
+        enter(u"山田"_s, u"~|pw|mine|mine"_s);
+        m_folder->execute(behind);
+        QCOMPARE(clickAnswering(button(u"Update"_s), {u"Cmd_Yes"_s, u"Cmd_OK"_s}).value(1).text, told);
+        QCOMPARE(password(u"山田"_s), stored);
+    }
     // When the diary cannot be deleted the user stays too, and the user is told why.
     void deleteIsAllOrNothing() {
         m_folder->execute(u"CREATE TRIGGER keep BEFORE DELETE ON TMP_Sche BEGIN SELECT RAISE(ABORT, 'kept'); END"_s);

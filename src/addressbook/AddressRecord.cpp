@@ -31,6 +31,14 @@ bool openAddressRecord(const QString& entry) {
     return !Mod1::Rs->atEnd();
 }
 
+std::optional<QVariantList> storedRecord(const QString& name) {
+    Mod1::Sql = u"select * from Mst_Address Where Name_1 = '"_s + platform::sqlText(name) + u"'"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    if (Mod1::Rs->atEnd())
+        return std::nullopt;
+    return Mod1::Rs->values();
+}
+
 void fillNames(QListWidget* list, const QString& statement) {
     Mod1::Rs = Mod1::Db->openRecordset(statement, platform::Database::Dynaset);
     QStringList names;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
+#include <optional>
 
 class QComboBox;
 class QListWidget;
@@ -13,6 +15,10 @@ namespace addressbook {
 // code has no Mst_Sex row, or its name has blanks at either end), the record is read by its
 // exact name with the sex columns Null. False when there is no such record any more.
 bool openAddressRecord(const QString& entry);
+
+// Every column of the address record named exactly `name`, as stored; nothing when there is
+// no such record.
+std::optional<QVariantList> storedRecord(const QString& name);
 
 // The text of a column of the current row of Mod1::Rs; Null reads as empty text.
 QString fieldText(const QString& column);

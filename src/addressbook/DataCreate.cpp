@@ -52,12 +52,16 @@ void DataCreate::Form_Load() {
 
 void DataCreate::LS_Click() {
     const QListWidgetItem* entry = platform::selectedEntry(LS);
-    if (!entry)
-        return;
-    const bool found = addressbook::openAddressRecord(entry->text());
+    if (entry)
+        showEntry(entry->text());
+}
+
+void DataCreate::showEntry(const QString& entry) {
+    const bool found = addressbook::openAddressRecord(entry);
     ClearAddressEntry();
     if (found)
         showRecord();
+    m_loaded = {entry, addressbook::storedRecord(entry)};
     Txt_Name_1->setFocus();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QVariantList>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -82,9 +84,18 @@ private:
     QListWidgetItem* entryToWrite();
     // Asks a question before a write; an answer of No puts the focus back in the name box.
     bool confirmed(const QString& question, qint16 focus);
-    // Runs Mod1::Sql, a change or delete of the record of a list entry. False, after a notice
-    // and a fresh list, when it hit no row.
-    bool wroteRecordOf(const QString& entry);
+    // Whether a change or delete of the record of a list entry wrote a row. False, after a
+    // notice and a fresh list, when the record was gone.
+    bool wroteRecordOf(const QString& entry, qint64 rowsWritten);
     QString insertStatement() const;
     QString updateStatement(const QString& entry) const;
+    // Fills the boxes from the record of a list entry and remembers the record as read.
+    void showEntry(const QString& entry);
+
+    // The record whose values fill the boxes, as it was read: a change is written over it only
+    // while it is still stored so.
+    struct LoadedRecord {
+        QString entry;
+        std::optional<QVariantList> values;
+    } m_loaded;
 };

@@ -4,6 +4,7 @@
 #include "addressbook/AddressRecord.h"
 #include "addressbook/DataCreate.h"
 #include "addressbook/EraDate.h"
+#include "core/ChangedRow.h"
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "core/Text.h"
@@ -112,8 +113,8 @@ bool DataCreate::confirmed(const QString& question, qint16 focus) {
 
 // The record of the entry may have gone since the list was filled: another program can have
 // deleted it. Then nothing was written, the user is told so, and the list is read again.
-bool DataCreate::wroteRecordOf(const QString& entry) {
-    if (Mod1::Db->execute(Mod1::Sql) > 0)
+bool DataCreate::wroteRecordOf(const QString& entry, qint64 rowsWritten) {
+    if (rowsWritten > 0)
         return true;
     Mod1::ShowMessage(u"ＤＢに［ "_s + entry + u" ］さんが見つかりません。\rリストを読み込み直します。"_s,
                       Mod1::KindNotice, this, Mod1::FocusOk);
@@ -144,8 +145,23 @@ void DataCreate::Cmd_Update_Click() {
     const QString entry = selected->text();
     if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))
         return;
-    Mod1::Sql = updateStatement(entry);
-    if (!wroteRecordOf(entry))
+    const QString statement = updateStatement(entry);
+    auto loaded = m_loaded.entry == entry ? m_loaded.values : addressbook::storedRecord(entry);
+    qint64 written = 0;
+    const auto saving = core::writeUnlessChanged(
+        this, entry + u" さんのデータ"_s, loaded,
+        [&] {
+            // A record that is gone is told below, as for a delete.
+            const auto stored = addressbook::storedRecord(entry);
+            return stored ? stored : loaded;
+        },
+        [&] {
+            Mod1::Sql = statement;
+            written = Mod1::Db->execute(Mod1::Sql);
+        });
+    if (saving == core::Saving::Reload)
+        showEntry(entry);
+    if (saving != core::Saving::Written || !wroteRecordOf(entry, written))
         return;
     Mod1::ShowMessage(u"ＤＢを修正しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
     Form_Load();
@@ -160,7 +176,7 @@ void DataCreate::Cmd_Delete_Click() {
     if (!confirmed(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s, Mod1::FocusNo))
         return;
     Mod1::Sql = u"delete from mst_address where name_1 = '"_s + sqlText(entry) + u"';"_s;
-    if (!wroteRecordOf(entry))
+    if (!wroteRecordOf(entry, Mod1::Db->execute(Mod1::Sql)))
         return;
     Mod1::ShowMessage(u"ＤＢから削除しました。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
     ClearAddressEntry();

@@ -186,7 +186,14 @@ void SeqUser::Cmd_Update_Click() {
     }
     if (!confirmed(u"ＤＢの［ "_s + selected + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))
         return;
-    users::changePassword(Txt_UserName->text(), Txt_NewPass->text());
+    // A password changed by another copy since it was read here is not overwritten: the typed
+    // current password was checked against the one read, so the user is asked for it again.
+    if (!users::changePassword(selected, Lab_OldPass->caption(), Txt_NewPass->text())) {
+        LS_Click();
+        notice(selected + u" さんのパスワードが別の Tamoru で変更されました。\r"_s +
+               u"パスワードを入力し直してください。"_s);
+        return;
+    }
     notice(u"パスワードを修正しました。"_s);
     Form_Load();
     Txt_OldPass->setFocus();

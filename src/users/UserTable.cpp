@@ -36,10 +36,18 @@ void insertUser(const QString& name, const QString& password) {
     Mod1::Db->execute(Mod1::Sql);
 }
 
-void changePassword(const QString& name, const QString& password) {
+bool changePassword(const QString& name, const QString& loaded, const QString& password) {
+    platform::Transaction change(*Mod1::Db);
+    const std::optional<QString> stored = storedPassword(name);
+    if (!stored)
+        throw platform::EngineError(u"The user %1 is gone."_s.arg(name), platform::EngineError::Trouble::RowGone);
+    if (*stored != loaded)
+        return false;
     Mod1::Sql = u"UPDATE Mst_User"_s + u" SET UserPass = '"_s + sqlText(password) + u"'"_s + u" Where UserName = '"_s +
                 sqlText(name) + u"'"_s;
     Mod1::Db->execute(Mod1::Sql);
+    change.commit();
+    return true;
 }
 
 void deleteUserWithDiary(const QString& name) {

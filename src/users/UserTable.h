@@ -16,7 +16,10 @@ QStringList userNames();
 std::optional<QString> storedPassword(const QString& name);
 
 void insertUser(const QString& name, const QString& password);
-void changePassword(const QString& name, const QString& password);
+// Changes the password of the user named exactly `name` while the stored one is still `loaded`.
+// False, with nothing written, when another copy of the program changed it in the meantime;
+// throws when the user is gone.
+bool changePassword(const QString& name, const QString& loaded, const QString& password);
 // Deletes the user and all of the user's diary rows, together or not at all.
 void deleteUserWithDiary(const QString& name);
 
