@@ -1,7 +1,9 @@
-// The phone book with 100,000 records: opening the entry window with its list filled,
-// choosing a record in it, and a search that matches every record up to the results window
-// showing its filled list. Beside each figure, the time the database engine takes to open the
-// same statement's rows alone, so one can tell the engine's share from the windows'.
+// The phone book with 100,000 records: the entry window opened with its list, the End key in
+// that list, a search matching every record and one matching a tenth of them up to the
+// results window showing its list, choosing a record in either window, and the memory of the
+// program with the entry window open. Beside each time, the floor: the engine alone stepping
+// through the same names in reading order (for a search, through the matching rows, with the
+// engine's own like), in the same run, so a figure reads as a ratio a busy machine does not spoil.
 //
 //   bench_phonebook [RUNS]      default 7 runs of each; prints medians, fastest and slowest
 #include "StartingDatabase.h"
@@ -13,16 +15,21 @@
 #include "platform/Controls3D.h"
 #include "platform/Desktop.h"
 #include "platform/ModalWindows.h"
+#include "platform/NameList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <sqlite3.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -31,13 +38,13 @@ namespace {
 
 constexpr int recordCount = 100000;
 
-// Every column filled; readings in an order unlike the insertion order.
+// Every column filled; readings in an order unlike the insertion order; one name in ten has 郎.
 const QString generateRecords = uR"(
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
 INSERT INTO Mst_Address(Name_1,Furigana,Name_2,Sex_cd,Birth,Yubin,Zyusyo,Tel_1,Fax_1,PB,Handy_1,Handy_2,
                         K_Name,K_Yubin,K_Address,K_Tel,K_fax,Email,K_Email,HP_Address,Bikou)
-SELECT '山田 太郎' || i, 'ﾔﾏﾀﾞ ﾀﾛｳ' || printf('%06d', (i * 7919) % %1), 'たろう' || i, i % 2 + 1,
-       (1930 + i % 70) || '/' || (i % 12 + 1) || '/' || (i % 28 + 1), '100-' || printf('%04d', i % 10000),
+SELECT iif(i % 10 = 0, '山田 太郎', '山田 花子') || i, 'ﾔﾏﾀﾞ ﾀﾛｳ' || printf('%06d', (i * 7919) % %1), 'たろう' || i,
+       i % 2 + 1, (1930 + i % 70) || '/' || (i % 12 + 1) || '/' || (i % 28 + 1), '100-' || printf('%04d', i % 10000),
        '東京都千代田区一番町' || i || '丁目' || char(13) || char(10) || 'マンション' || i || '号室',
        '03-1234-' || printf('%04d', i % 10000), '03-1234-9999', '030-123-4567', '090-1234-' || printf('%04d', i % 10000),
        '070-1234-5678', '株式会社 山田商事', '100-0001', '東京都中央区二番町' || i, '03-9999-0000', '03-9999-0001',
@@ -47,12 +54,20 @@ FROM n;
 )"_s;
 
 struct Figures {
-    std::vector<double> times;
-    void add(double ms) { times.push_back(ms); }
-    void print(const char* what) {
-        std::sort(times.begin(), times.end());
-        std::printf("%-58s median %8.1f ms   fastest %8.1f   slowest %8.1f\n", what, times[times.size() / 2],
-                    times.front(), times.back());
+    std::vector<double> values;
+    void add(double value) { values.push_back(value); }
+    double median() {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    }
+    void print(const char* what, const char* unit = "ms") {
+        const double middle = median();
+        std::printf("%-52s median %8.1f %s   fastest %8.1f   slowest %8.1f\n", what, middle, unit, values.front(),
+                    values.back());
+    }
+    void printAgainst(const char* what, Figures& floor) {
+        print(what);
+        std::printf("%-52s %.1f× the floor\n", "", median() / floor.median());
     }
 };
 
@@ -69,23 +84,111 @@ void drawNow(QWidget& window) {
     window.repaint();
 }
 
+// A record chosen in a list as a click chooses it, up to the window painting what changed.
+void choose(platform::NameList& list, int row) {
+    list.choose(row);
+    QCoreApplication::processEvents();
+}
+
+// The engine alone: a statement stepped to its end on a connection of its own, every name
+// touched, nothing copied.
+double floorOf(const QString& file, const char* statement) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const double ms = millisecondsOf([&] {
+        sqlite3_stmt* step = nullptr;
+        sqlite3_prepare_v2(db, statement, -1, &step, nullptr);
+        size_t bytes = 0;
+        while (sqlite3_step(step) == SQLITE_ROW)
+            bytes += size_t(sqlite3_column_bytes(step, 0)) + (sqlite3_column_text(step, 0) != nullptr);
+        sqlite3_finalize(step);
+        if (bytes == 0)
+            std::fprintf(stderr, "the floor's statement found nothing\n");
+    });
+    sqlite3_close(db);
+    return ms;
+}
+
+void useFolder(const QString& folder) {
+    platform::setApplicationFolder(folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder + u"/settings"_s);
+}
+
+// Resident memory of this process, in kB.
+long residentKb() {
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+// In a process of its own: the program on the folder's TEL.mdb with the entry window open.
+int reportMemory(const QString& folder) {
+    useFolder(folder);
+    Mod1::OpenDb();
+    {
+        DataCreate entry;
+        entry.show();
+        drawNow(entry);
+        std::printf("%ld\n", residentKb());
+    }
+    Mod1::ResetState();
+    return 0;
+}
+
+long memoryWith(const QString& program, const QString& folder) {
+    QProcess child;
+    child.start(program, {u"--memory"_s, folder});
+    child.waitForFinished(-1);
+    return child.readAllStandardOutput().trimmed().toLong();
+}
+
+// A search from the search window up to the results window showing its list; the list's size
+// and the time to choose a record in it go to `listed` and `choosing`.
+double searchFor(const QString& name, int row, int& listed, Figures& choosing) {
+    Search_1 conditions;
+    conditions.show();
+    drawNow(conditions);
+    conditions.Txt_Name_1->setText(name);
+    QElapsedTimer clock;
+    double shown = 0;
+    platform::ModalWindows::setShownHook([&](QDialog& window) {
+        auto& results = static_cast<DataView&>(window);
+        drawNow(results);
+        shown = double(clock.nsecsElapsed()) / 1e6;
+        listed = results.LS->count();
+        choosing.add(millisecondsOf([&] { choose(*results.LS, row % listed); }));
+        results.SSCommand1->click();
+    });
+    clock.start();
+    conditions.Cmd_Search->click();
+    platform::ModalWindows::setShownHook(nullptr);
+    return shown;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     platform::setUpDesktop();
+    if (argc > 2 && qstrcmp(argv[1], "--memory") == 0)
+        return reportMemory(QString::fromLocal8Bit(argv[2]));
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
-    QTemporaryDir folder;
+    QTemporaryDir empty, full;
     std::string error;
-    if (!createStartingDatabase(folder.filePath(u"TEL.mdb"_s).toStdString(), error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
+    for (const QTemporaryDir* folder : {&empty, &full}) {
+        if (!createStartingDatabase(folder->filePath(u"TEL.mdb"_s).toStdString(), error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
     }
-    platform::setApplicationFolder(folder.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(u"settings"_s));
+    useFolder(full.path());
     try {
         Mod1::OpenDb();
         Mod1::Db->execute(generateRecords.arg(recordCount));
@@ -93,13 +196,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;
     }
+    const QString file = full.filePath(u"TEL.mdb"_s);
     std::printf("%d records, %d runs each\n", recordCount, runs);
 
-    Figures engineList, openEntry, chooseRecord, engineRecord, engineSearch, search, chooseResult;
+    Figures namesFloor, everyFloor, tenthFloor, openEntry, endKey, chooseEntry, searchEvery, searchTenth, chooseResult;
+    Figures memoryEmpty, memoryFull;
     for (int run = 0; run < runs; ++run) {
-        engineList.add(millisecondsOf([] {
-            Mod1::Db->openRecordset(u"select * from Mst_Address order by Furigana"_s, platform::Database::Dynaset);
-        }));
+        namesFloor.add(floorOf(file, "select Name_1 from Mst_Address order by Furigana"));
+        everyFloor.add(floorOf(file, "select Name_1 from Mst_Address where Furigana like '%%' and Name_1 like '%%' "
+                                     "order by Furigana"));
+        tenthFloor.add(floorOf(file, "select Name_1 from Mst_Address where Furigana like '%%' and Name_1 like "
+                                     "'%郎%' order by Furigana"));
 
         std::unique_ptr<DataCreate> entry;
         openEntry.add(millisecondsOf([&] {
@@ -108,54 +215,50 @@ int main(int argc, char** argv) {
             drawNow(*entry);
         }));
         if (entry->LS->count() != recordCount) {
-            std::fprintf(stderr, "the list holds %d names\n", int(entry->LS->count()));
+            std::fprintf(stderr, "the list holds %d names\n", entry->LS->count());
+            return 1;
+        }
+        entry->LS->choose(0); // a list without a current row goes to its first at End
+        endKey.add(millisecondsOf([&] {
+            QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+            QCoreApplication::sendEvent(entry->LS, &end);
+            drawNow(*entry);
+        }));
+        if (entry->LS->indexAt(entry->LS->viewport()->rect().bottomLeft() + QPoint(4, -4)).row() != recordCount - 1) {
+            std::fprintf(stderr, "the End key did not show the last name\n");
             return 1;
         }
         const int row = (run * 12347 + 5000) % recordCount;
-        chooseRecord.add(millisecondsOf([&] {
-            entry->LS->setCurrentRow(row);
-            drawNow(*entry);
-        }));
-        const QString chosen = Mod1::Sql;
-        engineRecord.add(millisecondsOf([&] { Mod1::Db->openRecordset(chosen, platform::Database::Dynaset); }));
+        chooseEntry.add(millisecondsOf([&] { choose(*entry->LS, row); }));
         entry.reset();
 
-        Search_1 conditions;
-        conditions.show();
-        drawNow(conditions);
-        QElapsedTimer clock;
-        double shown = 0;
         int listed = 0;
-        platform::ModalWindows::setShownHook([&](QDialog& window) {
-            auto& results = static_cast<DataView&>(window);
-            drawNow(results);
-            shown = double(clock.nsecsElapsed()) / 1e6;
-            listed = int(results.LS->count());
-            chooseResult.add(millisecondsOf([&] {
-                results.LS->setCurrentRow(row);
-                drawNow(results);
-            }));
-            results.SSCommand1->click();
-        });
-        clock.start();
-        conditions.Cmd_Search->click();
-        platform::ModalWindows::setShownHook(nullptr);
+        searchEvery.add(searchFor(QString(), row, listed, chooseResult));
         if (listed != recordCount) {
             std::fprintf(stderr, "the search listed %d names\n", listed);
             return 1;
         }
-        search.add(shown);
-        engineSearch.add(millisecondsOf([] { Mod1::Db->openRecordset(Mod1::SearchSql, platform::Database::Dynaset); }));
+        searchTenth.add(searchFor(u"郎"_s, row, listed, chooseResult));
+        if (listed != recordCount / 10) {
+            std::fprintf(stderr, "the search for 郎 listed %d names\n", listed);
+            return 1;
+        }
+        memoryEmpty.add(double(memoryWith(app.applicationFilePath(), empty.path())) / 1024);
+        memoryFull.add(double(memoryWith(app.applicationFilePath(), full.path())) / 1024);
     }
 
-    openEntry.print("opening the entry window, list filled");
-    engineList.print("  of which the engine's rows of its list statement");
-    chooseRecord.print("choosing a record in the entry window");
-    engineRecord.print("  of which the engine's rows of its record statement");
-    search.print("search matching every record, results list shown");
-    engineSearch.print("  of which the engine's rows of the search statement");
+    namesFloor.print("floor: the engine stepping the names in reading order");
+    openEntry.printAgainst("entry window opened, its list shown", namesFloor);
+    endKey.print("End key in that list, the last name shown");
+    chooseEntry.print("choosing a record in the entry window");
+    everyFloor.print("floor: the engine stepping every matching name");
+    searchEvery.printAgainst("search matching every record, results list shown", everyFloor);
+    tenthFloor.print("floor: the engine stepping the names with 郎");
+    searchTenth.printAgainst("search for 郎 (a tenth), results list shown", tenthFloor);
     chooseResult.print("choosing a record in the results window");
-    Mod1::Rs.reset();
-    Mod1::Db.reset();
+    memoryEmpty.print("memory, entry window open, empty phone book", "MB");
+    memoryFull.print("memory, entry window open, 100,000 records", "MB");
+    std::printf("%-52s %.2f× the empty phone book\n", "", memoryFull.median() / memoryEmpty.median());
+    Mod1::ResetState();
     return 0;
 }

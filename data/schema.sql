@@ -46,9 +46,10 @@ CREATE TABLE Mst_Address (
     HP_Address TEXT,
     Bikou      TEXT
 );
--- A record is found by its name; every list of records is ordered by its reading.
+-- A record is found by its name; every list of records is ordered by its reading and shows
+-- only names, which this index holds in that order (the program adds it to older files).
 CREATE UNIQUE INDEX Mst_Address_Name_1 ON Mst_Address (Name_1);
-CREATE INDEX Mst_Address_Furigana ON Mst_Address (Furigana);
+CREATE INDEX Mst_Address_Reading ON Mst_Address (Furigana, Name_1);
 
 INSERT INTO Mst_User (UserName, UserPass) VALUES ('Guest', '');
 INSERT INTO Mst_Sex (Sex_Cd, Sex_Name) VALUES (1, '男性');

@@ -41,9 +41,12 @@ private Q_SLOTS:
     void loadActivationAndUnload() {
         ProgramFolder folder;
         folder.execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('山田' , '')"_s);
+        folder.execute(u"DROP INDEX Mst_Address_Reading"_s); // as in a file made by an older version
         Main main;
         QCOMPARE(main.windowTitle(), u"Tamoru Ver3.5"_s);
         QVERIFY(main.Timer1->isActive() && Mod1::Db);
+        QCOMPARE(folder.scalar(u"select count(*) as [TOTAL] from sqlite_master where name = 'Mst_Address_Reading'"_s),
+                 1);
         QCOMPARE(Mod1::WinDir, folder.systemFolder());
         const LauncherFrame& l = main.launcher();
         const QList<platform::PictureBox*> pictures{l.PicExp, l.PicNote, l.PicCalc, l.PicDef, l.PicScan};

@@ -15,11 +15,11 @@
 #include "platform/ApplicationFolder.h"
 #include "platform/Clock.h"
 #include "platform/Controls3D.h"
+#include "platform/NameList.h"
 #include "users/SeqUser.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QListWidget>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -70,9 +70,9 @@ void EveryWindow::visit(const std::function<void(QWidget&, const QString&)>& loo
         look(window, name);
         window.hide();
     };
-    const auto chooseFirst = [](QListWidget* list) {
+    const auto chooseFirst = [](platform::NameList* list) {
         if (list->count() > 0)
-            list->setCurrentRow(0);
+            list->choose(0);
     };
     show(*m_main, u"main"_s);
     {

@@ -2,10 +2,10 @@
 
 #include "core/Mod1.h"
 #include "core/Text.h"
+#include "platform/NameList.h"
 #include "platform/SqlText.h"
 
 #include <QComboBox>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -39,16 +39,15 @@ std::optional<QVariantList> storedRecord(const QString& name) {
     return Mod1::Rs->values();
 }
 
-void fillNames(QListWidget* list, const QString& statement) {
-    Mod1::Rs = Mod1::Db->openRecordset(statement, platform::Database::Dynaset);
-    QStringList names;
-    names.reserve(Mod1::Rs->rowCount());
-    while (!Mod1::Rs->atEnd()) {
-        names.append(fieldText(u"Name_1"_s));
-        Mod1::Rs->moveNext();
-    }
-    list->clear();
-    list->addItems(names);
+void fillNames(platform::NameList* list, const QString& statement) {
+    // A list shows nothing but names: only they are read, the statement's conditions and order
+    // kept. The index of readings and names holds them in reading order, so the engine never
+    // reads a record to list it.
+    static const QString everyColumn = u"select * from "_s;
+    QString names = statement;
+    if (names.startsWith(everyColumn, Qt::CaseInsensitive))
+        names.replace(0, everyColumn.size(), u"select Name_1 from "_s);
+    list->setNames(Mod1::Db->openRecordset(names, platform::Database::Dynaset), u"Name_1"_s);
 }
 
 void addSexes(QComboBox* box) {

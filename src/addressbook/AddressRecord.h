@@ -5,7 +5,10 @@
 #include <optional>
 
 class QComboBox;
-class QListWidget;
+
+namespace platform {
+class NameList;
+}
 
 namespace addressbook {
 
@@ -23,9 +26,9 @@ std::optional<QVariantList> storedRecord(const QString& name);
 // The text of a column of the current row of Mod1::Rs; Null reads as empty text.
 QString fieldText(const QString& column);
 
-// Fills a list with the names of the address records a statement finds, in its order, and
-// leaves Mod1::Rs on those records; nothing is selected.
-void fillNames(QListWidget* list, const QString& statement);
+// Fills a list with the names of the address records a statement ("select * from
+// Mst_Address ...") finds, in its order; nothing is chosen.
+void fillNames(platform::NameList* list, const QString& statement);
 
 // Adds the rows of Mst_Sex to a sex box, as code and name ("1 男性"), by code.
 void addSexes(QComboBox* box);

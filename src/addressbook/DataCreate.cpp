@@ -9,12 +9,12 @@
 #include "platform/ListClick.h"
 #include "platform/ModalWindows.h"
 #include "platform/MultiLineBox.h"
+#include "platform/NameList.h"
 #include "platform/Twips.h"
 #include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -51,9 +51,8 @@ void DataCreate::Form_Load() {
 }
 
 void DataCreate::LS_Click() {
-    const QListWidgetItem* entry = platform::selectedEntry(LS);
-    if (entry)
-        showEntry(entry->text());
+    if (const int chosen = LS->chosenRow(); chosen >= 0)
+        showEntry(LS->name(chosen));
 }
 
 void DataCreate::showEntry(const QString& entry) {

@@ -6,13 +6,12 @@
 
 class QComboBox;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 
 namespace platform {
 class Button3D;
 class Frame3D;
 class MultiLineBox;
+class NameList;
 } // namespace platform
 
 // The entry window of the phone book: the names of all address records, sorted by reading,
@@ -24,7 +23,7 @@ public:
     explicit DataCreate(QWidget* parent = nullptr);
 
     platform::Frame3D* SSFrame1;
-    QListWidget* LS;
+    platform::NameList* LS;
 
     QLineEdit* Txt_Furigana;
     QLineEdit* Txt_Name_1;
@@ -74,14 +73,14 @@ private:
     void connectHandlers();
     void showRecord();
     // The insert's checks of the name box: not blank, and no entry of the list but `own` has it.
-    bool nameIsUsable(const QListWidgetItem* own);
+    bool nameIsUsable(int ownRow);
     // The sex code is the first character of the sex box; it must be a digit.
     bool sexIsUsable();
     // The four date boxes make a date, or year, month and day are all empty.
     bool birthIsUsable();
     QString sexCode() const;
-    // The selected entry, for a change or delete; null, after a notice, when none is.
-    QListWidgetItem* entryToWrite();
+    // The row of the chosen entry, for a change or delete; -1, after a notice, when none is.
+    int entryToWrite();
     // Asks a question before a write; an answer of No puts the focus back in the name box.
     bool confirmed(const QString& question, qint16 focus);
     // Whether a change or delete of the record of a list entry wrote a row. False, after a

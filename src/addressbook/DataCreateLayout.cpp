@@ -3,12 +3,12 @@
 #include "addressbook/DataCreate.h"
 #include "platform/Controls3D.h"
 #include "platform/MultiLineBox.h"
+#include "platform/NameList.h"
 #include "platform/Twips.h"
 #include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 

@@ -9,24 +9,24 @@
 #include "core/Mod1.h"
 #include "core/Text.h"
 #include "platform/MultiLineBox.h"
+#include "platform/NameList.h"
 #include "platform/SqlText.h"
 #include "platform/WindowLayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 using platform::sqlText;
 
-bool DataCreate::nameIsUsable(const QListWidgetItem* own) {
+bool DataCreate::nameIsUsable(int ownRow) {
     const QString name = Txt_Name_1->text();
     if (core::trimBlanks(name).isEmpty()) {
         Mod1::ShowMessage(u"名前が入力されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
         return false;
     }
     for (int i = 0; i < LS->count(); ++i) {
-        if (LS->item(i) != own && LS->item(i)->text() == name) {
+        if (i != ownRow && LS->name(i) == name) {
             Mod1::ShowMessage(u"その名前はすでに登録されています。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
             return false;
         }
@@ -95,9 +95,9 @@ QString DataCreate::updateStatement(const QString& entry) const {
            sqlText(entry) + u"';"_s;
 }
 
-QListWidgetItem* DataCreate::entryToWrite() {
-    QListWidgetItem* entry = platform::selectedEntry(LS);
-    if (!entry)
+int DataCreate::entryToWrite() {
+    const int entry = LS->chosenRow();
+    if (entry < 0)
         Mod1::ShowMessage(u"リストが選択されていません。"_s, Mod1::KindNotice, this, Mod1::FocusOk);
     return entry;
 }
@@ -124,7 +124,7 @@ bool DataCreate::wroteRecordOf(const QString& entry, qint64 rowsWritten) {
 }
 
 void DataCreate::Cmd_Insert_Click() {
-    if (!nameIsUsable(nullptr) || !sexIsUsable() || !birthIsUsable())
+    if (!nameIsUsable(-1) || !sexIsUsable() || !birthIsUsable())
         return;
     if (!confirmed(u"ＤＢに［ "_s + Txt_Name_1->text() + u" ］さんを追加してよろしいですか？"_s, Mod1::FocusYes))
         return;
@@ -139,10 +139,10 @@ void DataCreate::Cmd_Insert_Click() {
 // Renames too: the new name comes from the name box, the old one from the list. The name is
 // checked as for an insert, so no two records ever share a name.
 void DataCreate::Cmd_Update_Click() {
-    const QListWidgetItem* selected = entryToWrite();
-    if (!selected || !nameIsUsable(selected) || !sexIsUsable() || !birthIsUsable())
+    const int chosen = entryToWrite();
+    if (chosen < 0 || !nameIsUsable(chosen) || !sexIsUsable() || !birthIsUsable())
         return;
-    const QString entry = selected->text();
+    const QString entry = LS->name(chosen);
     if (!confirmed(u"ＤＢの［ "_s + entry + u"］さんを修正してよろしいですか？"_s, Mod1::FocusYes))
         return;
     const QString statement = updateStatement(entry);
@@ -169,10 +169,10 @@ void DataCreate::Cmd_Update_Click() {
 }
 
 void DataCreate::Cmd_Delete_Click() {
-    const QListWidgetItem* selected = entryToWrite();
-    if (!selected)
+    const int chosen = entryToWrite();
+    if (chosen < 0)
         return;
-    const QString entry = selected->text();
+    const QString entry = LS->name(chosen);
     if (!confirmed(u"ＤＢから［ "_s + entry + u" ］さんを削除してよろしいですか？"_s, Mod1::FocusNo))
         return;
     Mod1::Sql = u"delete from mst_address where name_1 = '"_s + sqlText(entry) + u"';"_s;

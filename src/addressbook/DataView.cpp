@@ -8,12 +8,12 @@
 #include "platform/Controls3D.h"
 #include "platform/ListClick.h"
 #include "platform/ModalWindows.h"
+#include "platform/NameList.h"
 #include "platform/Twips.h"
 #include "platform/WindowLayout.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -49,15 +49,13 @@ DataView::DataView(QWidget* parent) : QDialog(parent) {
 void DataView::Form_Load() {
     platform::moveTwips(this, 600, 600);
     addressbook::fillNames(LS, Mod1::SearchSql);
-    // A long result is let go now, while the user waits for the list, not at the first click.
-    Mod1::Rs->close();
 }
 
 void DataView::LS_Click() {
-    const QListWidgetItem* entry = platform::selectedEntry(LS);
-    if (!entry)
+    const int chosen = LS->chosenRow();
+    if (chosen < 0)
         return;
-    const bool found = addressbook::openAddressRecord(entry->text());
+    const bool found = addressbook::openAddressRecord(LS->name(chosen));
     ClearResultPanels();
     if (found)
         showRecord();

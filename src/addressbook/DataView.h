@@ -3,11 +3,10 @@
 #include <QDialog>
 #include <array>
 
-class QListWidget;
-
 namespace platform {
 class Button3D;
 class Frame3D;
+class NameList;
 class Panel3D;
 } // namespace platform
 
@@ -23,7 +22,7 @@ public:
     explicit DataView(QWidget* parent = nullptr);
 
     platform::Frame3D* SSFrame1;
-    QListWidget* LS;
+    platform::NameList* LS;
     platform::Panel3D* Lab01;
     platform::Panel3D* Lab02;
     platform::Panel3D* Lab03;

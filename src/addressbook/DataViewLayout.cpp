@@ -2,10 +2,10 @@
 #include "addressbook/AddressControls.h"
 #include "addressbook/DataView.h"
 #include "platform/Controls3D.h"
+#include "platform/NameList.h"
 #include "platform/Twips.h"
 #include "platform/WindowLayout.h"
 
-#include <QListWidget>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;

@@ -54,6 +54,8 @@ void OpenDb() {
         throw platform::EngineError(
             u"This database does not belong to Tamoru: it has no table %1."_s.arg(missing.join(u", "_s)),
             platform::EngineError::Trouble::NotOurs);
+    // Files made before the lists of names were read from an index of their own lack it.
+    database->execute(u"CREATE INDEX IF NOT EXISTS Mst_Address_Reading ON Mst_Address (Furigana, Name_1)"_s);
     Db = std::move(database);
 }
 

@@ -85,13 +85,10 @@ void jetLike(sqlite3_context* context, int, sqlite3_value** argv) {
     };
     // The pattern is usually the same for every row of a statement: keep it compiled.
     auto* cached = static_cast<JetPattern*>(sqlite3_get_auxdata(context, 0));
-    if (cached) {
-        sqlite3_result_int(context, cached->matches(view(argv[1])) ? 1 : 0);
-        return;
-    }
-    auto* pattern = new JetPattern(view(argv[0]));
-    sqlite3_result_int(context, pattern->matches(view(argv[1])) ? 1 : 0);
-    sqlite3_set_auxdata(context, 0, pattern, [](void* p) { delete static_cast<JetPattern*>(p); });
+    auto* pattern = cached ? cached : new JetPattern(view(argv[0]));
+    sqlite3_result_int(context, pattern->matchesEveryText() || pattern->matches(view(argv[1])) ? 1 : 0);
+    if (!cached)
+        sqlite3_set_auxdata(context, 0, pattern, [](void* p) { delete static_cast<JetPattern*>(p); });
 }
 
 sqlite3* handleOf(const QSqlDatabase& db) {
@@ -163,20 +160,22 @@ qsizetype Recordset::columnOf(const QString& name) const {
 }
 
 QVariant Recordset::field(const QString& name) const {
-    return valueAt(columnOf(name));
+    if (atEnd())
+        throw EngineError(u"No current record."_s);
+    return value(m_row, columnOf(name));
 }
 
 QVariantList Recordset::values() const {
+    if (atEnd())
+        throw EngineError(u"No current record."_s);
     QVariantList row;
     for (qsizetype column = 0; column < m_fieldNames.size(); ++column)
-        row.append(valueAt(column));
+        row.append(value(m_row, column));
     return row;
 }
 
-QVariant Recordset::valueAt(qsizetype column) const {
-    if (atEnd())
-        throw EngineError(u"No current record."_s);
-    const Cell& cell = m_cells[static_cast<size_t>(m_row * m_fieldNames.size() + column)];
+QVariant Recordset::value(qsizetype row, qsizetype column) const {
+    const Cell& cell = m_cells[static_cast<size_t>(row * m_fieldNames.size() + column)];
     switch (cell.type) {
     case Cell::Null:
         break;

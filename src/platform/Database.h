@@ -75,10 +75,13 @@ public:
     qsizetype rowCount() const;
     void close();
 
-private:
+    // Any row's value, by the row's place and the column's, for a view that reads only the rows
+    // it shows; both must be in range.
+    QVariant value(qsizetype row, qsizetype column) const;
+    // The place of a column, as `field` finds it; throws when there is no such column.
     qsizetype columnOf(const QString& name) const;
-    QVariant valueAt(qsizetype column) const;
 
+private:
     QStringList m_fieldNames;
     std::vector<Cell> m_cells; // row after row
     std::string m_store;       // the text and bytes of the cells

@@ -1,5 +1,6 @@
 #include "platform/JetPattern.h"
 
+#include <algorithm>
 #include <unicode/uchar.h>
 
 namespace platform {
@@ -109,6 +110,11 @@ bool JetPattern::matchesOne(const Token& token, char32_t c) const {
         break;
     }
     return false;
+}
+
+bool JetPattern::matchesEveryText() const {
+    return !m_tokens.empty() &&
+           std::all_of(m_tokens.begin(), m_tokens.end(), [](const Token& t) { return t.kind == Kind::Star; });
 }
 
 bool JetPattern::matches(QStringView text) const {

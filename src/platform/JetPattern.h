@@ -19,6 +19,9 @@ public:
     explicit JetPattern(QStringView pattern);
 
     bool matches(QStringView text) const;
+    // True for a pattern of stars alone, which every text matches: a search with its boxes left
+    // empty need not look at the text at all.
+    bool matchesEveryText() const;
 
 private:
     enum class Kind : unsigned char { Literal, AnyOne, Digit, Class, Star };

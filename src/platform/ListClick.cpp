@@ -1,17 +1,18 @@
 #include "platform/ListClick.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
-#include <QListWidget>
+#include <QItemSelectionModel>
 
 namespace platform {
 
-ListClick::ListClick(QListWidget* list) : QObject(list) {
+ListClick::ListClick(QAbstractItemView* list) : QObject(list) {
     list->viewport()->installEventFilter(this);
-    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         m_choiceChanged = true;
         Q_EMIT clicked();
     });
-    connect(list, &QListWidget::itemClicked, this, [this] {
+    connect(list, &QAbstractItemView::clicked, this, [this] {
         if (!m_choiceChanged)
             Q_EMIT clicked();
     });

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QListWidget;
+class QAbstractItemView;
 
 namespace platform {
 
@@ -11,7 +11,7 @@ namespace platform {
 class ListClick : public QObject {
     Q_OBJECT
 public:
-    explicit ListClick(QListWidget* list);
+    explicit ListClick(QAbstractItemView* list);
 
 Q_SIGNALS:
     void clicked();

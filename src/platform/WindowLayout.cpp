@@ -5,6 +5,7 @@
 #include "platform/FileList.h"
 #include "platform/FolderList.h"
 #include "platform/MultiLineBox.h"
+#include "platform/NameList.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
 
@@ -91,13 +92,13 @@ QWidget* make(const Control& c, QWidget* parent) {
         }
         return box;
     }
-    case Kind::List:
-    case Kind::NameList: {
+    case Kind::List: {
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setUniformItemSizes(c.kind == Kind::NameList);
         return list;
     }
+    case Kind::NameList:
+        return new NameList(parent);
     case Kind::Button:
         return new Button3D(p.text, iconOf(p.icon), parent);
     case Kind::PictureButton: {
@@ -167,11 +168,6 @@ QFont fontOf(const QString& family, double points) {
 void chainTabOrder(const QList<QWidget*>& widgets) {
     for (qsizetype i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);
-}
-
-QListWidgetItem* selectedEntry(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
 }
 
 } // namespace platform

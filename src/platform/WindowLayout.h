@@ -11,8 +11,6 @@
 #include <optional>
 #include <variant>
 
-class QListWidget;
-class QListWidgetItem;
 class QWidget;
 
 namespace platform {
@@ -29,7 +27,7 @@ enum class Kind {
     ComboBox,      // an editable QComboBox; typing adds no entry to its list, and completes case-sensitively
     DropList,      // a QComboBox that only drops down its list
     List,          // a QListWidget of single choice
-    NameList,      // a List whose entries are all as tall as the first, so a long list lays out at once
+    NameList,      // a NameList: the names of a query's rows
     Button,        // a Button3D, its picture beside its caption
     PictureButton, // a Button3D with its picture above its caption; never a default button
     PictureBox,    // a PictureBox
@@ -92,8 +90,5 @@ QFont fontOf(const QString& family, double points);
 
 // Lets the Tab key visit the widgets in this order.
 void chainTabOrder(const QList<QWidget*>& widgets);
-
-// The selected entry of a list; null when nothing is selected.
-QListWidgetItem* selectedEntry(const QListWidget* list);
 
 } // namespace platform

@@ -47,20 +47,22 @@ void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-void clickEntry(QListWidget* list, const QString& text, bool twice) {
-    const auto found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+void clickEntry(QAbstractItemView* list, const QString& text, bool twice) {
+    QAbstractItemModel* entries = list->model();
+    const auto found =
+        entries->match(entries->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly | Qt::MatchCaseSensitive);
     QVERIFY2(!found.isEmpty(), qPrintable(text));
-    list->scrollToItem(found.first());
-    const QPoint at = list->visualItemRect(found.first()).center();
+    list->scrollTo(found.first());
+    const QPoint at = list->visualRect(found.first()).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-QStringList entries(const QListWidget* list) {
+QStringList entries(const QAbstractItemView* list) {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        texts.append(list->model()->index(i, 0).data().toString());
     return texts;
 }
 

@@ -30,9 +30,9 @@ int activations(Main& main);
 // A left click in the middle of the widget.
 void click(QWidget* widget);
 // Clicks the entry of a list with exactly this text; a double click opens a folder.
-void clickEntry(QListWidget* list, const QString& text, bool twice = false);
+void clickEntry(QAbstractItemView* list, const QString& text, bool twice = false);
 // The entries of a list, in order.
-QStringList entries(const QListWidget* list);
+QStringList entries(const QAbstractItemView* list);
 // Types text into a widget as key events; Japanese and other non-ASCII text included.
 void typeText(QWidget* widget, const QString& text);
 // Puts texts into the boxes of a window, given as "name=text|name=text".
