@@ -65,20 +65,7 @@ std::optional<CommandLine> parseCommandLine(const QString& commandLine) {
     return found;
 }
 
-namespace {
-std::function<StartedProgram(const QString&)>& replacementStarter() {
-    static std::function<StartedProgram(const QString&)> starter;
-    return starter;
-}
-} // namespace
-
-void setProgramStarter(std::function<StartedProgram(const QString&)> starter) {
-    replacementStarter() = std::move(starter);
-}
-
 StartedProgram startCommandLine(const QString& commandLine) {
-    if (replacementStarter())
-        return replacementStarter()(commandLine);
 #ifdef Q_OS_WIN
     // The platform's own process start takes the command line as it stands.
     std::wstring text = commandLine.toStdWString();

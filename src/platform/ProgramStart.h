@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace platform {
@@ -37,9 +36,5 @@ struct StartedProgram {
 // Starts the program of a command line as a new process with its window shown normally, and
 // returns at once without waiting for it.
 StartedProgram startCommandLine(const QString& commandLine);
-
-// Replaces how programs are started; an empty function restores the real start. Tests that
-// click at random use it so that nothing is ever started for real.
-void setProgramStarter(std::function<StartedProgram(const QString&)> starter);
 
 } // namespace platform
