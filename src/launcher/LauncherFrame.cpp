@@ -103,7 +103,7 @@ void LauncherFrame::Cmd_LN_Click(int Index) {
         return;
     const QString file = core::setting(launcherKey(u"LF", Index));
     const QString options = core::setting(launcherKey(u"LO", Index));
-    if (!platform::startCommandLine(file + u' ' + options).started())
+    if (!platform::startCommandLine(file, options).started())
         Mod1::ShowMessage(u"指定されたファイルがみつかりません"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
 }
 
@@ -153,7 +153,7 @@ void LauncherFrame::PicScan_Click() {
 }
 
 void LauncherFrame::startTool(const QString& fileName, platform::SystemTool tool) {
-    const auto started = platform::startCommandLine(Mod1::WinDir + fileName);
+    const auto started = platform::startProgram(Mod1::WinDir + fileName);
     if (started.started()) {
         Mod1::Ret = QString::number(started.processId);
         return;

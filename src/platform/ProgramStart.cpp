@@ -1,5 +1,6 @@
 #include "platform/ProgramStart.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -65,9 +66,11 @@ std::optional<CommandLine> parseCommandLine(const QString& commandLine) {
     return found;
 }
 
-StartedProgram startCommandLine(const QString& commandLine) {
+namespace {
+
 #ifdef Q_OS_WIN
-    // The platform's own process start takes the command line as it stands.
+// The platform's own process start takes the command line as it stands.
+StartedProgram createProcess(const QString& commandLine) {
     std::wstring text = commandLine.toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -79,18 +82,41 @@ StartedProgram startCommandLine(const QString& commandLine) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {StartedProgram::Outcome::Started, qint64(process.dwProcessId), std::nullopt};
+}
 #else
-    const auto parsed = parseCommandLine(commandLine);
-    if (!parsed)
-        return {};
+StartedProgram startDetached(const CommandLine& command) {
     StartedProgram result;
-    result.tool = parsed->tool;
-    if (parsed->program.isEmpty())
+    result.tool = command.tool;
+    if (command.program.isEmpty())
         return result;
-    result.outcome = QProcess::startDetached(parsed->program, parsed->arguments, QString(), &result.processId)
+    result.outcome = QProcess::startDetached(command.program, command.arguments, QString(), &result.processId)
                          ? StartedProgram::Outcome::Started
                          : StartedProgram::Outcome::Failed;
     return result;
+}
+#endif
+
+} // namespace
+
+StartedProgram startProgram(const QString& file, const QString& options) {
+#ifdef Q_OS_WIN
+    return createProcess(u'"' + QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()) + u"\" "_s + options);
+#else
+    const auto tool = systemToolAt(file);
+    return startDetached(
+        {tool ? systemToolProgram(*tool) : QFileInfo(file).absoluteFilePath(), QProcess::splitCommand(options), tool});
+#endif
+}
+
+StartedProgram startCommandLine(const QString& file, const QString& options) {
+    if (QFileInfo(file).isFile())
+        return startProgram(file, options);
+    const QString commandLine = file + u' ' + options;
+#ifdef Q_OS_WIN
+    return createProcess(commandLine);
+#else
+    const auto parsed = parseCommandLine(commandLine);
+    return parsed ? startDetached(*parsed) : StartedProgram{};
 #endif
 }
 

@@ -33,8 +33,15 @@ struct StartedProgram {
     bool started() const { return outcome == Outcome::Started; }
 };
 
-// Starts the program of a command line as a new process with its window shown normally, and
-// returns at once without waiting for it.
-StartedProgram startCommandLine(const QString& commandLine);
+// Starts the program at `file` itself, by its full path, with `options` split into arguments like
+// a shell's command line; a tool name of the system folder starts the desktop program standing in
+// for it. The program runs as a new process with its window shown normally; the start returns at
+// once without waiting for it.
+StartedProgram startProgram(const QString& file, const QString& options = {});
+
+// Starts `file` as startProgram does when it names an existing file. Otherwise the file may be a
+// bare program name, a tool name or carry arguments of its own, and the program is the one found
+// at the head of the command line "file options".
+StartedProgram startCommandLine(const QString& file, const QString& options);
 
 } // namespace platform
