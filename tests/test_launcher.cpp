@@ -43,12 +43,13 @@ struct Files {
 };
 
 // A slot as stored (%1: the folder of files) and what clicking it starts; a named slot that
-// does not start gives the notice.
+// does not start gives its notice.
 const struct ClickCase {
     const char* tag;
     QString name, file, options;
     bool starts;
     QStringList arguments;
+    QString notice = u"指定されたファイルがみつかりません"_s;
 } clickCases[] = {
     {"no options", u"記録"_s, u"%1/記録 する"_s, u""_s, true, QStringList()},
     {"options", u"記録"_s, u"%1/記録 する"_s, u"-a \"ふたつの 言葉\""_s, true, {u"-a"_s, u"ふたつの 言葉"_s}},
@@ -56,7 +57,9 @@ const struct ClickCase {
     {"empty name, file set", u""_s, u"%1/記録 する"_s, u"-x"_s, false, QStringList()},
     {"empty file", u"名前"_s, u""_s, u"-x"_s, false, QStringList()},
     {"missing file", u"名前"_s, u"%1/gone"_s, u""_s, false, QStringList()},
-    {"cannot run", u"名前"_s, u"%1/broken"_s, u""_s, false, QStringList()}};
+    {"cannot run", u"名前"_s, u"%1/broken"_s, u""_s, false, QStringList()},
+    {"too long", u"記録"_s, u"%1/記録 する"_s, QString(160 * 1024, u'x'), false, QStringList(),
+     u"プログラムを起動できませんでした。コマンドラインが長すぎます。"_s}};
 
 // The program standing in for the calculator (%1: the folder of files; empty: the desktop has
 // none) and the notice when its picture does not start it.
@@ -111,7 +114,7 @@ private Q_SLOTS:
         QVERIFY_SCRIPT(script);
         QCOMPARE(script.messages().size(), notice ? 1 : 0);
         if (notice)
-            QCOMPARE(script.messages()[0].text, u"指定されたファイルがみつかりません"_s);
+            QCOMPARE(script.messages()[0].text, c.notice);
         QCOMPARE(slotSettings(3), (QStringList{c.name, file, c.options}));
     }
     // The calculator's picture starts the program standing in for it, though the program's folder

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cerrno>
 
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -78,7 +79,9 @@ StartedProgram createProcess(const QString& commandLine) {
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return {};
+        return {GetLastError() == ERROR_FILENAME_EXCED_RANGE ? StartedProgram::Outcome::TooLong
+                                                             : StartedProgram::Outcome::NotFound,
+                0, std::nullopt};
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {StartedProgram::Outcome::Started, qint64(process.dwProcessId), std::nullopt};
@@ -89,9 +92,14 @@ StartedProgram startDetached(const CommandLine& command) {
     result.tool = command.tool;
     if (command.program.isEmpty())
         return result;
-    result.outcome = QProcess::startDetached(command.program, command.arguments, QString(), &result.processId)
-                         ? StartedProgram::Outcome::Started
-                         : StartedProgram::Outcome::Failed;
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    if (process.startDetached(&result.processId))
+        result.outcome = StartedProgram::Outcome::Started;
+    else // why is told only by the error text, which ends with the system's message for the error
+        result.outcome = process.errorString().endsWith(qt_error_string(E2BIG)) ? StartedProgram::Outcome::TooLong
+                                                                                : StartedProgram::Outcome::Failed;
     return result;
 }
 #endif

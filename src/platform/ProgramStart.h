@@ -25,7 +25,8 @@ struct CommandLine {
 std::optional<CommandLine> parseCommandLine(const QString& commandLine);
 
 struct StartedProgram {
-    enum class Outcome { Started, NotFound, Failed };
+    // TooLong: the system refused the command line for its length.
+    enum class Outcome { Started, NotFound, Failed, TooLong };
     Outcome outcome = Outcome::NotFound;
     qint64 processId = 0;
     std::optional<SystemTool> tool; // as in CommandLine, also when it could not be started
