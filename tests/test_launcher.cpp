@@ -2,12 +2,15 @@
 #include "Drive.h"
 #include "launcher/LauncherFrame.h"
 #include "launcher/SetPath.h"
+#include "platform/ApplicationFolder.h"
 #include "platform/DriveList.h"
 #include "platform/FileList.h"
 #include "platform/FolderList.h"
+#include "platform/SystemFolder.h"
 
 #include <QDir>
 #include <QMenu>
+#include <QScopeGuard>
 
 namespace {
 
@@ -40,12 +43,13 @@ struct Files {
 };
 
 // A slot as stored (%1: the folder of files) and what clicking it starts; a named slot that
-// does not start gives the notice.
+// does not start gives its notice.
 const struct ClickCase {
     const char* tag;
     QString name, file, options;
     bool starts;
     QStringList arguments;
+    QString notice = u"指定されたファイルがみつかりません"_s;
 } clickCases[] = {
     {"no options", u"記録"_s, u"%1/記録 する"_s, u""_s, true, QStringList()},
     {"options", u"記録"_s, u"%1/記録 する"_s, u"-a \"ふたつの 言葉\""_s, true, {u"-a"_s, u"ふたつの 言葉"_s}},
@@ -53,7 +57,18 @@ const struct ClickCase {
     {"empty name, file set", u""_s, u"%1/記録 する"_s, u"-x"_s, false, QStringList()},
     {"empty file", u"名前"_s, u""_s, u"-x"_s, false, QStringList()},
     {"missing file", u"名前"_s, u"%1/gone"_s, u""_s, false, QStringList()},
-    {"cannot run", u"名前"_s, u"%1/broken"_s, u""_s, false, QStringList()}};
+    {"cannot run", u"名前"_s, u"%1/broken"_s, u""_s, false, QStringList()},
+    {"too long", u"記録"_s, u"%1/記録 する"_s, QString(160 * 1024, u'x'), false, QStringList(),
+     u"プログラムを起動できませんでした。コマンドラインが長すぎます。"_s}};
+
+// The program standing in for the calculator (%1: the folder of files; empty: the desktop has
+// none) and the notice when its picture does not start it.
+const struct ToolCase {
+    const char* tag;
+    QString program, notice;
+} toolCases[] = {{"starts", u"%1/記録 する"_s, u""_s},
+                 {"none", u""_s, u"電卓のプログラムが見つかりません。"_s},
+                 {"cannot run", u"%1/broken"_s, u"電卓を起動できませんでした。"_s}};
 
 // A file chosen in the folder of files (empty: none), a name, and the answer to the one
 // message window after "セット".
@@ -81,6 +96,7 @@ private Q_SLOTS:
     void clickingASlot() {
         const ClickCase& c = currentCase(clickCases);
         const Files files;
+        const RecordingProgram decoy(files.dir + u"/記録"_s); // the program's path up to its blank
         const QString file = QString(c.file).replace(u"%1"_s, files.dir);
         saveSlot(3, {c.name, file, c.options});
         Main main;
@@ -96,10 +112,34 @@ private Q_SLOTS:
         QCOMPARE(files.program.ran(), c.starts);
         QCOMPARE(files.program.arguments(), c.arguments);
         QVERIFY_SCRIPT(script);
-        QCOMPARE(script.messages().size(), notice ? 1 : 0);
         if (notice)
-            QCOMPARE(script.messages()[0].text, u"指定されたファイルがみつかりません"_s);
+            QCOMPARE(script.messages()[0].text, c.notice);
         QCOMPARE(slotSettings(3), (QStringList{c.name, file, c.options}));
+    }
+    // The calculator's picture starts the program standing in for it, though the program's folder
+    // (and so the system folder) has a blank in its path and the path up to that blank names another
+    // program.
+    void clickingATool_data() { addCases(toolCases); }
+    void clickingATool() {
+        const ToolCase& c = currentCase(toolCases);
+        const Files files;
+        Main main;
+        startMain(main);
+        platform::setApplicationFolder(files.folder.path() + u"/my app"_s);
+        Mod1::WinDir = platform::systemFolder();
+        const RecordingProgram decoy(files.folder.path() + u"/my"_s);
+        const auto tool = platform::SystemTool::Calculator;
+        const auto restore = qScopeGuard(
+            [tool, before = platform::systemToolCandidates(tool)] { platform::setSystemToolCandidates(tool, before); });
+        platform::setSystemToolCandidates(tool, QStringList(QString(c.program).replace(u"%1"_s, files.dir)));
+        ModalScript script;
+        if (!c.notice.isEmpty())
+            script.press(u"Cmd_OK"_s);
+        click(main.launcher().PicCalc);
+        if (c.notice.isEmpty())
+            QTRY_VERIFY(files.program.ran());
+        QVERIFY_SCRIPT(script);
+        QCOMPARE(script.messages().value(0).text, c.notice);
     }
     // The menu acts on the slot under the pointer: "対象ファイル削除" clears it on consent (the
     // file stays), "対象ファイル修正" opens the settings window on it.

@@ -103,8 +103,13 @@ void LauncherFrame::Cmd_LN_Click(int Index) {
         return;
     const QString file = core::setting(launcherKey(u"LF", Index));
     const QString options = core::setting(launcherKey(u"LO", Index));
-    if (!platform::startCommandLine(file + u' ' + options).started())
-        Mod1::ShowMessage(u"指定されたファイルがみつかりません"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
+    const auto outcome = platform::startCommandLine(file, options).outcome;
+    if (outcome == platform::StartedProgram::Outcome::Started)
+        return;
+    const QString text = outcome == platform::StartedProgram::Outcome::TooLong
+                             ? u"プログラムを起動できませんでした。コマンドラインが長すぎます。"_s
+                             : u"指定されたファイルがみつかりません"_s;
+    Mod1::ShowMessage(text, Mod1::KindNotice, &m_window, Mod1::FocusOk);
 }
 
 void LauncherFrame::Cmd_LN_MouseDown([[maybe_unused]] int Index, Qt::MouseButton Button) {
@@ -153,7 +158,7 @@ void LauncherFrame::PicScan_Click() {
 }
 
 void LauncherFrame::startTool(const QString& fileName, platform::SystemTool tool) {
-    const auto started = platform::startCommandLine(Mod1::WinDir + fileName);
+    const auto started = platform::startProgram(Mod1::WinDir + fileName);
     if (started.started()) {
         Mod1::Ret = QString::number(started.processId);
         return;

@@ -1,8 +1,10 @@
 #include "platform/ProgramStart.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cerrno>
 
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -66,21 +68,10 @@ std::optional<CommandLine> parseCommandLine(const QString& commandLine) {
 }
 
 namespace {
-std::function<StartedProgram(const QString&)>& replacementStarter() {
-    static std::function<StartedProgram(const QString&)> starter;
-    return starter;
-}
-} // namespace
 
-void setProgramStarter(std::function<StartedProgram(const QString&)> starter) {
-    replacementStarter() = std::move(starter);
-}
-
-StartedProgram startCommandLine(const QString& commandLine) {
-    if (replacementStarter())
-        return replacementStarter()(commandLine);
 #ifdef Q_OS_WIN
-    // The platform's own process start takes the command line as it stands.
+// The platform's own process start takes the command line as it stands.
+StartedProgram createProcess(const QString& commandLine) {
     std::wstring text = commandLine.toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -88,22 +79,52 @@ StartedProgram startCommandLine(const QString& commandLine) {
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return {};
+        return {GetLastError() == ERROR_FILENAME_EXCED_RANGE ? StartedProgram::Outcome::TooLong
+                                                             : StartedProgram::Outcome::NotFound,
+                0, std::nullopt};
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {StartedProgram::Outcome::Started, qint64(process.dwProcessId), std::nullopt};
+}
+#else
+StartedProgram startDetached(const CommandLine& command) {
+    StartedProgram result;
+    result.tool = command.tool;
+    if (command.program.isEmpty())
+        return result;
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    if (process.startDetached(&result.processId))
+        result.outcome = StartedProgram::Outcome::Started;
+    else // why is told only by the error text, which ends with the system's message for the error
+        result.outcome = process.errorString().endsWith(qt_error_string(E2BIG)) ? StartedProgram::Outcome::TooLong
+                                                                                : StartedProgram::Outcome::Failed;
+    return result;
+}
+#endif
+
+} // namespace
+
+StartedProgram startProgram(const QString& file, const QString& options) {
+#ifdef Q_OS_WIN
+    return createProcess(u'"' + QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()) + u"\" "_s + options);
+#else
+    const auto tool = systemToolAt(file);
+    return startDetached(
+        {tool ? systemToolProgram(*tool) : QFileInfo(file).absoluteFilePath(), QProcess::splitCommand(options), tool});
+#endif
+}
+
+StartedProgram startCommandLine(const QString& file, const QString& options) {
+    if (QFileInfo(file).isFile())
+        return startProgram(file, options);
+    const QString commandLine = file + u' ' + options;
+#ifdef Q_OS_WIN
+    return createProcess(commandLine);
 #else
     const auto parsed = parseCommandLine(commandLine);
-    if (!parsed)
-        return {};
-    StartedProgram result;
-    result.tool = parsed->tool;
-    if (parsed->program.isEmpty())
-        return result;
-    result.outcome = QProcess::startDetached(parsed->program, parsed->arguments, QString(), &result.processId)
-                         ? StartedProgram::Outcome::Started
-                         : StartedProgram::Outcome::Failed;
-    return result;
+    return parsed ? startDetached(*parsed) : StartedProgram{};
 #endif
 }
 

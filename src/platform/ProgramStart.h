@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace platform {
@@ -26,7 +25,8 @@ struct CommandLine {
 std::optional<CommandLine> parseCommandLine(const QString& commandLine);
 
 struct StartedProgram {
-    enum class Outcome { Started, NotFound, Failed };
+    // TooLong: the system refused the command line for its length.
+    enum class Outcome { Started, NotFound, Failed, TooLong };
     Outcome outcome = Outcome::NotFound;
     qint64 processId = 0;
     std::optional<SystemTool> tool; // as in CommandLine, also when it could not be started
@@ -34,12 +34,15 @@ struct StartedProgram {
     bool started() const { return outcome == Outcome::Started; }
 };
 
-// Starts the program of a command line as a new process with its window shown normally, and
-// returns at once without waiting for it.
-StartedProgram startCommandLine(const QString& commandLine);
+// Starts the program at `file` itself, by its full path, with `options` split into arguments like
+// a shell's command line; a tool name of the system folder starts the desktop program standing in
+// for it. The program runs as a new process with its window shown normally; the start returns at
+// once without waiting for it.
+StartedProgram startProgram(const QString& file, const QString& options = {});
 
-// Replaces how programs are started; an empty function restores the real start. Tests that
-// click at random use it so that nothing is ever started for real.
-void setProgramStarter(std::function<StartedProgram(const QString&)> starter);
+// Starts `file` as startProgram does when it names an existing file. Otherwise the file may be a
+// bare program name, a tool name or carry arguments of its own, and the program is the one found
+// at the head of the command line "file options".
+StartedProgram startCommandLine(const QString& file, const QString& options);
 
 } // namespace platform
