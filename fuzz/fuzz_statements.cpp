@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 
@@ -61,8 +62,15 @@ QString others() {
 
 QString othersAtStart;
 
+// Text as the keyboard gives it (UTF-8 taken apart), or any UTF-16 code units at all, lone
+// surrogates and noncharacters included, as a file edited elsewhere can hold them.
+bool codeUnits = false;
 QString fromBytes(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    if (!codeUnits)
+        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    QString units(qsizetype(bytes.size() / 2), Qt::Uninitialized);
+    std::memcpy(units.data(), bytes.data(), size_t(units.size()) * 2);
+    return units;
 }
 
 } // namespace
@@ -89,6 +97,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
+    codeUnits = input.ConsumeBool();
     const QString user = fromBytes(input.ConsumeRandomLengthString(128));
     const QString first = fromBytes(input.ConsumeRandomLengthString(2048));
     const QString second = fromBytes(input.ConsumeRandomLengthString(2048));

@@ -72,25 +72,6 @@ void checkWritable(sqlite3* handle, const QString& fileName) {
                       EngineError::Trouble::ReadOnly);
 }
 
-// like(pattern, text) with the desktop-database wildcards; Null in either gives Null.
-void jetLike(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const auto view = [](sqlite3_value* v) {
-        const auto* units = static_cast<const char16_t*>(sqlite3_value_text16(v));
-        const qsizetype length = sqlite3_value_bytes16(v) / 2;
-        return units ? QStringView(units, length) : QStringView();
-    };
-    // The pattern is usually the same for every row of a statement: keep it compiled.
-    auto* cached = static_cast<JetPattern*>(sqlite3_get_auxdata(context, 0));
-    auto* pattern = cached ? cached : new JetPattern(view(argv[0]));
-    sqlite3_result_int(context, pattern->matchesEveryText() || pattern->matches(view(argv[1])) ? 1 : 0);
-    if (!cached)
-        sqlite3_set_auxdata(context, 0, pattern, [](void* p) { delete static_cast<JetPattern*>(p); });
-}
-
 sqlite3* handleOf(const QSqlDatabase& db) {
     const QVariant v = db.driver()->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
@@ -120,6 +101,25 @@ QString textOf(const char* data, qsizetype length) {
         return QString::fromUtf8(data, length);
     QStringDecoder decode(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
     return decode(QByteArrayView(data, length));
+}
+
+// like(pattern, text) with the desktop-database wildcards; Null in either gives Null.
+void jetLike(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    // Each text as it reads back, not through the engine's own UTF-16, which turns the
+    // characters U+FFFE and U+FFFF into U+FFFD.
+    const auto view = [](sqlite3_value* v) {
+        return textOf(reinterpret_cast<const char*>(sqlite3_value_text(v)), sqlite3_value_bytes(v));
+    };
+    // The pattern is usually the same for every row of a statement: keep it compiled.
+    auto* cached = static_cast<JetPattern*>(sqlite3_get_auxdata(context, 0));
+    auto* pattern = cached ? cached : new JetPattern(view(argv[0]));
+    sqlite3_result_int(context, pattern->matchesEveryText() || pattern->matches(view(argv[1])) ? 1 : 0);
+    if (!cached)
+        sqlite3_set_auxdata(context, 0, pattern, [](void* p) { delete static_cast<JetPattern*>(p); });
 }
 
 } // namespace
