@@ -28,6 +28,7 @@ const struct LikeCase {
                  {"unclosed bracket stands for itself", u"*[*"_s, u"a[b"_s, true},
                  {"width is not folded", u"ABC"_s, u"ＡＢＣ"_s, false},
                  {"backtracking star", u"*a*b*c"_s, u"aXbaYbcZc"_s, true},
+                 {"empty matches only empty", u""_s, u"a"_s, false},
                  {"a noncharacter is itself", u"*\uFFFD*"_s, u"a\uFFFFb"_s, false}};
 
 } // namespace
