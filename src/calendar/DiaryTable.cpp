@@ -60,8 +60,7 @@ DiaryRow readDiaryRow(const QString& date, const QString& user) {
 void writeDiaryText(const QString& date, const QString& user, const QString& text) {
     Mod1::Sql = u"UPDATE TMP_Sche"_s + u" SET Daily_Data = '"_s + sqlText(text) + u"'"_s + u" Where Date_Data = '"_s +
                 sqlText(date) + u"'"_s + u" And UserName = '"_s + sqlText(user) + u"'"_s;
-    if (Mod1::Db->execute(Mod1::Sql) == 0)
-        throw rowGone(date, user);
+    Mod1::Db->execute(Mod1::Sql);
 }
 
 } // namespace calendar

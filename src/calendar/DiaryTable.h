@@ -21,8 +21,8 @@ struct DiaryRow {
 // The diary row of the date and user; throws when there is none (its user deleted).
 DiaryRow readDiaryRow(const QString& date, const QString& user);
 
-// Writes the text over the diary row of the date and user. A row that is gone (its user
-// deleted in the meantime) is an error, never a success.
+// Writes the text over the diary row of the date and user. The editor reads the row first in
+// the same transaction, so a row that is gone (its user deleted) is told, never saved to.
 void writeDiaryText(const QString& date, const QString& user, const QString& text);
 
 } // namespace calendar
