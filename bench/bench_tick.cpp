@@ -35,10 +35,18 @@ struct Case {
 };
 
 double medianMicroseconds(Main& main, const Case& c, int runs, int ticks) {
+    // The moments are worked out beforehand: a local time computed in the clock costs more than
+    // the desktop's clock does. Each tick still reads the desktop's clock, as the program does.
+    std::vector<QDateTime> moments;
+    for (int n = 0; n < ticks; ++n)
+        moments.push_back(c.moment(n));
     std::vector<double> perTick;
     for (int run = 0; run < runs; ++run) {
         int n = 0;
-        platform::setClock([&] { return c.moment(n); });
+        platform::setClock([&] {
+            (void)QDateTime::currentDateTime();
+            return moments[n];
+        });
         const std::clock_t start = std::clock();
         for (n = 0; n < ticks; ++n) {
             main.clock().Timer1_Timer();
