@@ -6,7 +6,7 @@
 // Cases: an ordinary second; second "00" with an alarm set for another minute; second "00"
 // at the alarm's minute (the sound is started, or found unplayable without a sound device);
 // an ordinary second together with the repaint it causes.
-#include "StartingDatabase.h"
+#include "StartingFolder.h"
 #include "app/Main.h"
 #include "clock/ClockPart.h"
 #include "platform/ApplicationFolder.h"
@@ -71,11 +71,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::setUpDesktop();
     QTemporaryDir folder;
-    std::string error;
-    if (!createStartingDatabase(folder.filePath(u"TEL.mdb"_s).toStdString(), error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
+    makeStartingDatabase(folder);
     QDir(folder.path()).mkpath(u"system"_s);
     platform::setApplicationFolder(folder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(u"settings"_s));
