@@ -3,7 +3,7 @@
 // included). The program runs on the offscreen platform.
 //
 //   bench_startup [RUNS]        default 21 runs; prints the median, the fastest and the slowest
-#include "StartingDatabase.h"
+#include "StartingFolder.h"
 #include "app/Main.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Desktop.h"
@@ -47,11 +47,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
-    std::string error;
-    if (!createStartingDatabase(folder.filePath(u"TEL.mdb"_s).toStdString(), error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
+    makeStartingDatabase(folder);
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QProcess child;

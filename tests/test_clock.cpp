@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <QTimer>
 
 namespace {
@@ -14,6 +15,23 @@ void tickAt(Main& main, const QString& time) {
     platform::setClock([moment] { return moment; });
     main.clock().Timer1_Timer();
 }
+
+// Which widget painted which rectangle, as "name x,y wxh".
+class PaintLog : public QObject {
+public:
+    PaintLog() { qApp->installEventFilter(this); }
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const QRect r = static_cast<QPaintEvent*>(event)->rect();
+            painted.append(
+                u"%1 %2,%3 %4x%5"_s.arg(watched->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+        }
+        return false;
+    }
+};
 
 // The alarm fields, the time of the tick, whether the alarm sounds and the tariff is the night's.
 const struct TickCase {
@@ -59,6 +77,26 @@ private Q_SLOTS:
         QCOMPARE(main.TLH->caption(), c.night ? u"テレホーダイ"_s : u"Ｎｏｔテレホーダイ"_s);
         QCOMPARE(main.TLH->foreColor(),
                  c.night ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::ButtonText));
+    }
+    // The clock repaints every second: only the inside of its panel, and nothing while the
+    // second stands.
+    void aTickRepaintsTheTimeAlone() {
+        ProgramFolder folder;
+        Main main;
+        main.Timer1->stop();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        tickAt(main, u"12:00:30"_s);
+        QCoreApplication::processEvents();
+        const QRect inside = main.clock().Lab_Time->contentsRect();
+        const QString time =
+            u"Lab_Time %1,%2 %3x%4"_s.arg(inside.x()).arg(inside.y()).arg(inside.width()).arg(inside.height());
+        for (const auto& [at, painted] : {std::pair{u"12:00:30"_s, QStringList{}}, {u"12:00:31"_s, {time}}}) {
+            PaintLog log;
+            tickAt(main, at);
+            QCoreApplication::processEvents();
+            QCOMPARE(log.painted, painted);
+        }
     }
     // Four digits typed in a row fill hour and minute and leave the cursor in the hour.
     void typingHopsBetweenTheAlarmFields() {

@@ -4,7 +4,10 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <qdrawutil.h>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +51,9 @@ Panel3D::Panel3D(QWidget* parent, Bevel bevel)
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
+    // The panel paints its own face: a new caption repaints the panel alone, not the frame and
+    // window behind it.
+    setAutoFillBackground(true);
 }
 
 Panel3D::Panel3D(const QString& caption, QWidget* parent, Bevel bevel) : Panel3D(parent, bevel) {
@@ -93,7 +99,31 @@ void Panel3D::showCaption() {
         break;
     }
     }
-    setToolTip(whole ? QString() : m_caption);
+    if (const QString tip = whole ? QString() : m_caption; tip != toolTip())
+        setToolTip(tip); // each setting is an event, and the clock sets its caption every second
+}
+
+// Drawn as a label draws its plain text, with one difference: a repaint that stays inside the
+// bevel (a new caption) leaves the bevel alone, as the clock repaints every second.
+void Panel3D::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (!contentsRect().contains(event->rect()))
+        drawFrame(&painter);
+    const bool rightToLeft = text().isRightToLeft();
+    const Qt::Alignment align = QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment());
+    // A label with a frame and no indent of its own keeps half an "x" from the aligned sides.
+    int indent = this->indent();
+    if (indent < 0 && frameWidth() > 0)
+        indent = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
+    QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    if (indent > 0)
+        room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                    align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
+    const int flags = int(align) | Qt::TextExpandTabs | (wordWrap() ? Qt::TextWordWrap : 0) |
+                      (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, room, flags, option.palette, isEnabled(), text(), foregroundRole());
 }
 
 void Panel3D::resizeEvent(QResizeEvent* event) {
