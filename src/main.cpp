@@ -1,12 +1,16 @@
 #include "app/Main.h"
 
+#include "app/CommandLine.h"
 #include "core/Mod1.h"
 #include "platform/Desktop.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    introduceProgram();
     platform::setUpDesktop();
     Main main;
     if (!main.start())
