@@ -1,6 +1,7 @@
 // The main window's life: its load, its activation each time the program returns to it,
 // its unload, and what happens when TEL.mdb cannot be used.
 #include "Drive.h"
+#include "StartingDatabase.h"
 #include "addressbook/DataCreate.h"
 #include "addressbook/DataView.h"
 #include "addressbook/Search_1.h"
@@ -15,7 +16,9 @@
 #include "users/SeqUser.h"
 #include "users/UserFrame.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -149,6 +152,82 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(folder.databasePath()), !content.isNull());
         QCOMPARE(bytes(), before);
         QCOMPARE(ProgramFolder::setting(u"User"_s), u"山田"_s);
+    }
+    // An installed program: a TEL.mdb beside it wins, then the user's own as it is; with
+    // neither, the first start copies the packaged starting database into the user's data
+    // folder and says where, that once. A start that cannot do so stops with the usual notice,
+    // naming the file. No file appears but that copy.
+    void databasePlace_data() {
+        QTest::addColumn<QStringList>("present"); // of beside, user, starting; "closed": the user's folder
+        QTest::addColumn<QString>("opened");      // the file whose rows the program shows; none: it stops
+        QTest::addColumn<QString>("notice");      // its text, %1 for the file it names
+        QTest::addColumn<QString>("named");
+        const QString copied = u"はじめての起動のため、\rデータベース TEL.mdb を用意しました。\r場所：%1"_s;
+        const QString stops = u"データベース TEL.mdb を開けないため、\rTamoru を終了します。\r場所：%1\r理由："_s;
+        QTest::newRow("beside the program")
+            << QStringList{u"beside"_s, u"user"_s, u"starting"_s} << u"beside"_s << QString() << QString();
+        QTest::newRow("the user's own") << QStringList{u"user"_s, u"starting"_s} << u"user"_s << QString() << QString();
+        QTest::newRow("first start") << QStringList{u"starting"_s} << u"starting"_s << copied << u"user"_s;
+        QTest::newRow("no starting database")
+            << QStringList{} << QString() << stops + u"ファイルが見つかりません。"_s << u"starting"_s;
+        QTest::newRow("a user's folder without new files") << QStringList{u"starting"_s, u"closed"_s} << QString()
+                                                           << stops + u"ファイルに書き込めません。"_s << u"user"_s;
+    }
+    void databasePlace() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, opened);
+        QFETCH(QString, notice);
+        QFETCH(QString, named);
+        ProgramFolder folder(ProgramFolder::Database::None, ProgramFolder::Layout::Installed);
+        const QHash<QString, QString> files{{u"beside"_s, folder.path() + u"/TEL.mdb"_s},
+                                            {u"user"_s, folder.databasePath()},
+                                            {u"starting"_s, folder.startingDatabasePath()}};
+        for (const QString& which : present) {
+            if (files.contains(which))
+                makeDatabase(files[which], which);
+        }
+        const bool copies = notice.startsWith(u"はじめて"_s);
+        {
+            const QString userFolder = QFileInfo(folder.databasePath()).path();
+            std::optional<FolderWithoutNewFiles> closed;
+            if (present.contains(u"closed"_s) && QDir().mkpath(userFolder))
+                closed.emplace(userFolder);
+            ModalScript script;
+            if (!notice.isEmpty())
+                script.press(u"Cmd_OK"_s);
+            Main main;
+            QCOMPARE(activations(main), 0);
+            QCOMPARE(main.start(), !opened.isEmpty());
+            settle();
+            QVERIFY_SCRIPT(script);
+            if (!notice.isEmpty())
+                QCOMPARE(script.messages().first().text, notice.arg(QDir::toNativeSeparators(files[named])));
+            if (!opened.isEmpty()) {
+                QCOMPARE(activations(main), 1);
+                QVERIFY(main.users().Cmb_User->findText(opened) >= 0);
+                QCOMPARE(Mod1::WinDir, folder.systemFolder());
+                QVERIFY(main.close());
+            }
+        }
+        for (auto file = files.cbegin(); file != files.cend(); ++file)
+            QCOMPARE(QFile::exists(file.value()), present.contains(file.key()) || (file.key() == u"user"_s && copies));
+        if (opened.isEmpty())
+            return;
+        Main again; // says nothing this time, and shows the same rows
+        QVERIFY(again.start());
+        settle();
+        QVERIFY(again.users().Cmb_User->findText(opened) >= 0);
+        QVERIFY(again.close());
+    }
+
+private:
+    // A starting database whose one user tells which file it is.
+    static void makeDatabase(const QString& path, const QString& user) {
+        QDir().mkpath(QFileInfo(path).path());
+        std::string error;
+        QVERIFY2(createStartingDatabase(path.toStdString(), error), error.c_str());
+        platform::Workspace::defaultWorkspace()->openDatabase(path)->execute(
+            u"INSERT INTO Mst_User(UserName , UserPass) Values('%1' , '')"_s.arg(user));
     }
 };
 

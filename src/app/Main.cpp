@@ -31,6 +31,11 @@ template <class Step> void loadStep(const char* name, Step&& step) {
     }
 }
 
+// TEL.mdb as a message names it.
+QString databaseFile() {
+    return QDir::toNativeSeparators(QDir(Mod1::AppPath).filePath(u"TEL.mdb"_s));
+}
+
 } // namespace
 
 Main::Main(QWidget* parent) : QWidget(parent) {
@@ -83,7 +88,7 @@ void Main::Form_Load() {
         platform::moveTwips(this, 200, 200);
     });
     try {
-        Mod1::OpenDb();
+        m_startingCopied = Mod1::OpenDb();
     } catch (const platform::EngineError& error) {
         m_databaseProblem = core::reasonOf(error);
     }
@@ -100,15 +105,23 @@ bool Main::start() {
         reportDatabaseProblem();
         return false;
     }
+    if (m_startingCopied)
+        reportStartingCopy();
     show();
     return true;
 }
 
 void Main::reportDatabaseProblem() {
     platform::ModalWindows::QuietScope quiet; // the program ends; nothing is to activate
-    const QString file = QDir::toNativeSeparators(QDir(Mod1::AppPath).filePath(u"TEL.mdb"_s));
-    Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、\rTamoru を終了します。\r"_s + u"場所："_s + file +
-                          u"\r"_s + u"理由："_s + m_databaseProblem,
+    Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、\rTamoru を終了します。\r"_s + u"場所："_s +
+                          databaseFile() + u"\r"_s + u"理由："_s + m_databaseProblem,
+                      Mod1::KindNotice, this, Mod1::FocusOk);
+}
+
+void Main::reportStartingCopy() {
+    platform::ModalWindows::QuietScope quiet; // the showing that follows activates the window
+    Mod1::ShowMessage(u"はじめての起動のため、\rデータベース TEL.mdb を用意しました。\r"_s + u"場所："_s +
+                          databaseFile(),
                       Mod1::KindNotice, this, Mod1::FocusOk);
 }
 

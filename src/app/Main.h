@@ -29,7 +29,8 @@ public:
     ~Main() override;
 
     // Shows the window, which then activates. When the database could not be opened it says
-    // so instead and returns false: the program then ends without showing or unloading.
+    // so instead and returns false: the program then ends without showing or unloading. When
+    // the load has just put the starting database in the user's folder, it first says where.
     bool start();
 
     platform::Frame3D* SSFrame1; // "カレンダー"
@@ -61,6 +62,7 @@ protected:
 
 private:
     void reportDatabaseProblem();
+    void reportStartingCopy();
 
     std::unique_ptr<LauncherFrame> m_launcher;
     std::unique_ptr<CalendarFrame> m_calendar;
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<PhoneBookFrame> m_phoneBook;
 
     QString m_databaseProblem; // why TEL.mdb did not open, kept from the load
+    bool m_startingCopied = false;
     bool m_shownOnce = false;
     bool m_unloaded = false;
 };

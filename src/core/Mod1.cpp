@@ -1,7 +1,7 @@
 #include "core/Mod1.h"
 
 #include "core/Msg.h"
-#include "platform/ApplicationFolder.h"
+#include "platform/DatabasePlace.h"
 #include "platform/FileIcon.h"
 #include "platform/ModalWindows.h"
 #include "platform/Sound.h"
@@ -40,9 +40,11 @@ void ResetState() {
     LinkSlot = EditSlot = 0;
 }
 
-void OpenDb() {
-    AppPath = platform::applicationFolder();
+bool OpenDb() {
+    const platform::DatabasePlace place = platform::databasePlace();
+    AppPath = place.folder;
     Ws = platform::Workspace::defaultWorkspace();
+    const bool copied = !place.startingCopy.isEmpty() && platform::copyStartingDatabase(place);
     auto database = Ws->openDatabase(QDir(AppPath).filePath(u"TEL.mdb"_s));
     const QStringList tables = database->tableNames();
     QStringList missing;
@@ -57,6 +59,7 @@ void OpenDb() {
     // Files made before the lists of names were read from an index of their own lack it.
     database->execute(u"CREATE INDEX IF NOT EXISTS Mst_Address_Reading ON Mst_Address (Furigana, Name_1)"_s);
     Db = std::move(database);
+    return copied;
 }
 
 QString GetWinDir() {

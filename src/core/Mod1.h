@@ -15,7 +15,7 @@ class PictureBox;
 // windows talk to one another only through these and through the controls of Main.
 namespace Mod1 {
 
-inline QString AppPath; // the program's own folder
+inline QString AppPath; // the folder of TEL.mdb: the program's own, or the user's once installed
 inline QString WinDir;  // the system folder, without a trailing separator
 inline std::unique_ptr<platform::Workspace> Ws;
 inline std::unique_ptr<platform::Database> Db;  // TEL.mdb, open for the whole run
@@ -45,10 +45,12 @@ enum : qint16 { FocusOk = 0, FocusYes = 0, FocusNo = 1, FocusCancel = 2 };
 // Puts every global back to its start value, closing the database first.
 void ResetState();
 
-// Opens TEL.mdb in the program's folder into Db (through the default workspace Ws). Throws
-// the engine's error when the file is missing, unreadable or not a database of this program;
-// Db then stays unset.
-void OpenDb();
+// Opens TEL.mdb into Db (through the default workspace Ws) from the folder that
+// platform::databasePlace names, which becomes AppPath. On the first start of an installed
+// program it first copies the packaged starting database there, and returns true. Throws the
+// engine's error when the file is missing, unreadable, cannot be written or is not a database
+// of this program; Db then stays unset.
+bool OpenDb();
 
 // The system folder (the Windows folder on Windows).
 QString GetWinDir();

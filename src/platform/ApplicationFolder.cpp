@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace platform {
 
@@ -19,6 +20,15 @@ QString applicationFolder() {
 
 void setApplicationFolder(const QString& folder) {
     overriddenFolder() = QDir::cleanPath(folder);
+}
+
+QString packagedDataFolder() {
+    return QDir::cleanPath(QDir(applicationFolder()).filePath(QString::fromUtf8(TAMORU_DATA_FROM_PROGRAM)));
+}
+
+QString dataFolder() {
+    const QString packaged = packagedDataFolder();
+    return QFileInfo(packaged).isDir() ? packaged : applicationFolder();
 }
 
 } // namespace platform

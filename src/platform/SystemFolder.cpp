@@ -65,7 +65,7 @@ QString systemFolder() {
     const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
     return QDir::fromNativeSeparators(QString::fromWCharArray(buffer, int(length)));
 #else
-    return applicationFolder() + u"/system"_s;
+    return dataFolder() + u"/system"_s;
 #endif
 }
 

@@ -8,8 +8,9 @@
 namespace platform {
 
 // The platform's system folder. On Windows it is the Windows folder itself. Elsewhere it is
-// the folder "system" that ships beside the program: it holds the start-up and alarm chime,
-// and the five tool names of the Windows folder stand in it for the desktop's own tools.
+// the folder "system" that ships with the program (in its data folder): it holds the start-up
+// and alarm chime, and the five tool names of the Windows folder stand in it for the
+// desktop's own tools.
 QString systemFolder();
 
 enum class SystemTool { FileManager, TextEditor, Calculator, DiskUsage, DiskCheck };

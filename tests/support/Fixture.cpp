@@ -16,13 +16,22 @@
 
 using namespace Qt::StringLiterals;
 
-ProgramFolder::ProgramFolder(Database database) {
+ProgramFolder::ProgramFolder(Database database, Layout layout) {
     if (!m_dir.isValid())
         qFatal("cannot make a temporary program folder");
     Mod1::ResetState();
-    platform::setApplicationFolder(m_dir.path());
+    const bool installed = layout == Layout::Installed;
+    m_program = installed ? m_dir.filePath(u"usr/bin"_s) : m_dir.path();
+    platform::setApplicationFolder(m_program);
+    const QString data = installed ? platform::packagedDataFolder() : m_program;
+    m_starting = data + u"/TEL.mdb"_s;
+    m_system = data + u"/system"_s;
+    const QString userData = m_dir.filePath(u"home/.local/share"_s);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(userData));
+    m_database = installed ? userData + u"/Tamoru/TEL.mdb"_s : m_starting;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"settings"_s));
-    QDir(m_dir.path()).mkpath(u"system"_s);
+    QDir().mkpath(m_program);
+    QDir().mkpath(m_system);
     // A tiny valid wave file: the program only needs the chime to exist.
     QFile chime(systemFolder() + u"/THEMIC~1.WAV"_s);
     if (!chime.open(QIODevice::WriteOnly) ||
@@ -31,7 +40,7 @@ ProgramFolder::ProgramFolder(Database database) {
         qFatal("cannot write the chime");
     if (database == Database::Starting) {
         std::string error;
-        if (!createStartingDatabase(databasePath().toStdString(), error))
+        if (!createStartingDatabase(m_starting.toStdString(), error))
             qFatal("cannot make the starting database: %s", error.c_str());
     }
 }

@@ -12,18 +12,22 @@ class Database;
 }
 
 // A fresh program folder for one test: a new starting TEL.mdb (unless asked not to), the
-// system folder with its chime, and a settings store of its own. The program's globals are
-// reset when the folder comes and goes.
+// system folder with its chime, and a settings store and a user's data folder of its own.
+// Portable, all of it lies in the program's folder; installed, the program is in usr/bin and
+// the starting TEL.mdb and the system folder in its packaged data folder, while the user's
+// data folder has no TEL.mdb yet. The program's globals are reset when the folder comes and goes.
 class ProgramFolder {
 public:
     enum class Database { Starting, None };
+    enum class Layout { Portable, Installed };
 
-    explicit ProgramFolder(Database database = Database::Starting);
+    explicit ProgramFolder(Database database = Database::Starting, Layout layout = Layout::Portable);
     ~ProgramFolder();
 
-    QString path() const { return m_dir.path(); }
-    QString databasePath() const { return m_dir.filePath(QStringLiteral("TEL.mdb")); }
-    QString systemFolder() const { return m_dir.filePath(QStringLiteral("system")); }
+    QString path() const { return m_program; }          // the program's folder
+    QString databasePath() const { return m_database; } // the TEL.mdb the program is to use
+    QString startingDatabasePath() const { return m_starting; }
+    QString systemFolder() const { return m_system; }
 
     // A second connection to TEL.mdb, for looking at and preparing rows behind the program.
     platform::Database& db();
@@ -37,6 +41,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_program, m_database, m_starting, m_system;
     std::unique_ptr<platform::Database> m_db;
 };
 
