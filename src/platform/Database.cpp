@@ -446,10 +446,6 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
             throw EngineError(u"The database file '%1' cannot be written."_s.arg(fileName),
                               EngineError::Trouble::ReadOnly);
         sqlite3_busy_handler(handle, waitWithBusyCursor, nullptr);
-        // A save acknowledged just before a power cut must not come back as a hot journal and be
-        // rolled back: the folder is synced too once the journal is deleted.
-        if (sqlite3_exec(handle, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)), troubleOf(sqlite3_errcode(handle)));
         if (sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, jetLike,
                                        nullptr, nullptr, nullptr) != SQLITE_OK)
             throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)));
@@ -458,7 +454,11 @@ std::unique_ptr<Database> Workspace::openDatabase(const QString& fileName) {
         QSqlQuery probe(db);
         if (!probe.exec(u"SELECT count(*) FROM sqlite_master"_s))
             throw engineError(probe.lastError());
-        checkWritable(handle, fileName);
+        checkWritable(handle, fileName); // before the folder is synced at every journal's end
+        // A save acknowledged just before a power cut must not come back as a hot journal and be
+        // rolled back: the folder is synced too once the journal is deleted.
+        if (sqlite3_exec(handle, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(handle)), troubleOf(sqlite3_errcode(handle)));
     }
     return database;
 }
