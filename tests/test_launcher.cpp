@@ -128,9 +128,9 @@ private Q_SLOTS:
         platform::setApplicationFolder(files.folder.path() + u"/my app"_s);
         Mod1::WinDir = platform::systemFolder();
         const RecordingProgram decoy(files.folder.path() + u"/my"_s);
-        const auto tool = platform::SystemTool::Calculator;
+        constexpr auto tool = platform::SystemTool::Calculator;
         const auto restore = qScopeGuard(
-            [tool, before = platform::systemToolCandidates(tool)] { platform::setSystemToolCandidates(tool, before); });
+            [before = platform::systemToolCandidates(tool)] { platform::setSystemToolCandidates(tool, before); });
         platform::setSystemToolCandidates(tool, QStringList(QString(c.program).replace(u"%1"_s, files.dir)));
         ModalScript script;
         if (!c.notice.isEmpty())
