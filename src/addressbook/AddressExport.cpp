@@ -1,6 +1,7 @@
 #include "addressbook/AddressExport.h"
 
 #include "addressbook/AddressRecord.h"
+#include "addressbook/VCard.h"
 #include "core/Mod1.h"
 
 using namespace Qt::StringLiterals;
@@ -19,6 +20,10 @@ std::vector<AddressEntry> storedEntries() {
             entries[row].values[i] = Mod1::Rs->value(qsizetype(row), places[i]).toString();
     }
     return entries;
+}
+
+QByteArray exportVCards() {
+    return writeVCards(storedEntries());
 }
 
 QByteArray exportCsv(CsvEncoding encoding) {

@@ -12,6 +12,8 @@ namespace addressbook {
 // Every address record as stored, in reading order (reading, then name); Null reads as empty.
 std::vector<AddressEntry> storedEntries();
 
+// Every record as vCard 3.0 (see VCard.h).
+QByteArray exportVCards();
 // Every record as CSV (see CsvFile.h); throws ExchangeError for code page 932 when a record
 // holds a character it lacks.
 QByteArray exportCsv(CsvEncoding encoding);
