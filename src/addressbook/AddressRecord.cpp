@@ -59,4 +59,13 @@ void addSexes(QComboBox* box) {
     }
 }
 
+QMap<QString, QString> sexNames() {
+    Mod1::Sql = u"select * from Mst_Sex"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    QMap<QString, QString> names;
+    for (; !Mod1::Rs->atEnd(); Mod1::Rs->moveNext())
+        names.insert(fieldText(u"Sex_Cd"_s), fieldText(u"Sex_Name"_s));
+    return names;
+}
+
 } // namespace addressbook

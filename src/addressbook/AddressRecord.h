@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QVariantList>
 #include <optional>
@@ -32,5 +33,8 @@ void fillNames(platform::NameList* list, const QString& statement);
 
 // Adds the rows of Mst_Sex to a sex box, as code and name ("1 男性"), by code.
 void addSexes(QComboBox* box);
+
+// The rows of Mst_Sex: each code, as text ("1"), with its name.
+QMap<QString, QString> sexNames();
 
 } // namespace addressbook

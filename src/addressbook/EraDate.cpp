@@ -88,9 +88,16 @@ bool isDigits(QStringView text) {
     return true;
 }
 
-// A stored birth date: year, month and day in digits, separated by "/", making a real date.
-std::optional<QDate> readStoredDate(const QString& text) {
-    const QStringList fields = text.split(u'/');
+UDate moment(const QDate& date) {
+    return static_cast<double>(date.toJulianDay() - unixEpochJulianDay) * millisecondsPerDay;
+}
+
+} // namespace
+
+namespace addressbook {
+
+std::optional<QDate> storedBirthDate(const QString& birth) {
+    const QStringList fields = birth.split(u'/');
     if (fields.size() != 3)
         return std::nullopt;
     std::array<int, 3> values{};
@@ -105,18 +112,14 @@ std::optional<QDate> readStoredDate(const QString& text) {
     return date;
 }
 
-UDate moment(const QDate& date) {
-    return static_cast<double>(date.toJulianDay() - unixEpochJulianDay) * millisecondsPerDay;
+QString storedBirthText(const QDate& date) {
+    return u"%1/%2/%3"_s.arg(date.year(), 4, 10, QChar(u'0')).arg(date.month()).arg(date.day());
 }
-
-} // namespace
-
-namespace addressbook {
 
 QString BirthPart(const QString& birth, qint16 part) {
     if (part < 0 || part > 3)
         return {};
-    const std::optional<QDate> date = readStoredDate(birth);
+    const std::optional<QDate> date = storedBirthDate(birth);
     const auto& format = eraFormats().parts[static_cast<size_t>(part)];
     if (!date || !format)
         return {};
@@ -158,7 +161,7 @@ DateBox wrongDateBox(const QString& era, const QString& yearText, const QString&
     const QString year = composeBirthDate(era, yearText, u"1"_s, u"1"_s);
     if (year.isEmpty())
         return DateBox::Year;
-    return readStoredDate(year.section(u'/', 0, 0) + u'/' + month + u"/1"_s) ? DateBox::Day : DateBox::Month;
+    return storedBirthDate(year.section(u'/', 0, 0) + u'/' + month + u"/1"_s) ? DateBox::Day : DateBox::Month;
 }
 
 QString composeBirthDate(const QString& era, const QString& yearText, const QString& month, const QString& day) {
@@ -169,7 +172,7 @@ QString composeBirthDate(const QString& era, const QString& yearText, const QStr
     if (!whole || eraYear < 1 || eraYear > 32767)
         return {};
     const QString candidate = NengouToYear(era, static_cast<qint16>(eraYear)) + u'/' + month + u'/' + day;
-    return readStoredDate(candidate) ? candidate : QString();
+    return storedBirthDate(candidate) ? candidate : QString();
 }
 
 } // namespace addressbook

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <optional>
 
 // Birth dates are stored as western dates in text, "yyyy/m/d" with month and day as typed,
 // and are entered and shown in the Japanese era calendar.
@@ -24,5 +26,13 @@ QString composeBirthDate(const QString& era, const QString& yearText, const QStr
 // one or when year, month and day are all empty (no birth date).
 enum class DateBox { None, Era, Year, Month, Day };
 DateBox wrongDateBox(const QString& era, const QString& yearText, const QString& month, const QString& day);
+
+// The date of a stored birth: year, month and day in digits (up to four each) separated by
+// "/", making a calendar date. Nothing for any other text.
+std::optional<QDate> storedBirthDate(const QString& birth);
+
+// A date in the stored form, "yyyy/m/d": the year in four digits, month and day without
+// leading zeros.
+QString storedBirthText(const QDate& date);
 
 } // namespace addressbook

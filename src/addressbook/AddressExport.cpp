@@ -1,0 +1,33 @@
+#include "addressbook/AddressExport.h"
+
+#include "addressbook/AddressRecord.h"
+#include "addressbook/VCard.h"
+#include "core/Mod1.h"
+
+using namespace Qt::StringLiterals;
+
+namespace addressbook {
+
+std::vector<AddressEntry> storedEntries() {
+    Mod1::Sql = u"select * from Mst_Address order by Furigana , Name_1"_s;
+    Mod1::Rs = Mod1::Db->openRecordset(Mod1::Sql, platform::Database::Dynaset);
+    std::array<qsizetype, columnCount> places{};
+    for (std::size_t i = 0; i < columnCount; ++i)
+        places[i] = Mod1::Rs->columnOf(columnName(Column(i)));
+    std::vector<AddressEntry> entries(static_cast<std::size_t>(Mod1::Rs->rowCount()));
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        for (std::size_t i = 0; i < columnCount; ++i)
+            entries[row].values[i] = Mod1::Rs->value(qsizetype(row), places[i]).toString();
+    }
+    return entries;
+}
+
+QByteArray exportVCards() {
+    return writeVCards(storedEntries());
+}
+
+QByteArray exportCsv(CsvEncoding encoding) {
+    return writeCsv(storedEntries(), sexNames(), encoding);
+}
+
+} // namespace addressbook
