@@ -1,7 +1,7 @@
 #include "addressbook/CsvFile.h"
 
-#include "addressbook/ExchangeError.h"
 #include "addressbook/TextEncoding.h"
+#include "core/FileError.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,24 +43,24 @@ QString row(const AddressEntry& entry, const QMap<QString, QString>& sexNames) {
         if (character.isEmpty())
             continue;
         const QString code = QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
-        throw ExchangeError(
+        throw core::FileError(
             u"［ %1 ］さんの%2にある「%3」（U+%4）は Shift_JIS にない文字なので、書き出せません。UTF-8 で書き出してください。"_s
                 .arg(entry[Column::Name_1], columnLabel(Column(i)), character, code));
     }
-    throw ExchangeError(u"［ %1 ］さんのデータを Shift_JIS で書き出せません。"_s.arg(entry[Column::Name_1]));
+    throw core::FileError(u"［ %1 ］さんのデータを Shift_JIS で書き出せません。"_s.arg(entry[Column::Name_1]));
 }
 
 QString decoded(QByteArrayView data) {
     if (data.startsWith(byteOrderMark)) {
         if (auto text = decodeUtf8(data.sliced(byteOrderMark.size())))
             return *text;
-        throw ExchangeError(u"UTF-8 の印（BOM）で始まっていますが、UTF-8 として読めないところがあります。"_s);
+        throw core::FileError(u"UTF-8 の印（BOM）で始まっていますが、UTF-8 として読めないところがあります。"_s);
     }
     if (auto text = decodeUtf8(data))
         return *text;
     if (auto text = decodeCp932(data))
         return *text;
-    throw ExchangeError(u"文字コードが分かりません。UTF-8 でも Shift_JIS でもありません。"_s);
+    throw core::FileError(u"文字コードが分かりません。UTF-8 でも Shift_JIS でもありません。"_s);
 }
 
 struct Row {
@@ -123,7 +123,7 @@ private:
         QString value;
         for (;;) {
             if (m_at == m_text.size())
-                throw ExchangeError(u"%1 行目で始まる引用符（\"）が閉じていません。"_s.arg(startLine));
+                throw core::FileError(u"%1 行目で始まる引用符（\"）が閉じていません。"_s.arg(startLine));
             const QChar c = m_text[m_at];
             if (c == u'"' && m_at + 1 < m_text.size() && m_text[m_at + 1] == u'"') {
                 value.append(c);
@@ -141,7 +141,7 @@ private:
             }
         }
         if (m_at < m_text.size() && m_text[m_at] != u',' && m_text[m_at] != u'\r' && m_text[m_at] != u'\n')
-            throw ExchangeError(u"%1 行目の引用符（\"）で囲んだ項目の後に文字があります。"_s.arg(m_line));
+            throw core::FileError(u"%1 行目の引用符（\"）で囲んだ項目の後に文字があります。"_s.arg(m_line));
         return value;
     }
 
@@ -158,15 +158,15 @@ std::vector<Column> headerColumns(const Row& header) {
         while (i < columnCount && columnLabel(Column(i)) != label)
             ++i;
         if (i == columnCount)
-            throw ExchangeError(
+            throw core::FileError(
                 u"見出しの「%1」は電話帳の項目ではありません。見出しには入力画面の項目名（名前、フリガナ、…）を使います。"_s
                     .arg(label));
         if (std::find(columns.begin(), columns.end(), Column(i)) != columns.end())
-            throw ExchangeError(u"見出しに「%1」が二つあります。"_s.arg(label));
+            throw core::FileError(u"見出しに「%1」が二つあります。"_s.arg(label));
         columns.push_back(Column(i));
     }
     if (std::find(columns.begin(), columns.end(), Column::Name_1) == columns.end())
-        throw ExchangeError(u"見出しに「%1」がありません。"_s.arg(columnLabel(Column::Name_1)));
+        throw core::FileError(u"見出しに「%1」がありません。"_s.arg(columnLabel(Column::Name_1)));
     return columns;
 }
 
@@ -194,15 +194,15 @@ std::vector<IncomingEntry> readCsv(QByteArrayView data) {
     const QString text = decoded(data);
     const std::vector<Row> rows = Scanner(text).rows();
     if (rows.empty())
-        throw ExchangeError(u"見出しの行がありません。"_s);
+        throw core::FileError(u"見出しの行がありません。"_s);
     const std::vector<Column> columns = headerColumns(rows.front());
     std::vector<IncomingEntry> entries;
     entries.reserve(rows.size() - 1);
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         if (row->fields.size() > qsizetype(columns.size()))
-            throw ExchangeError(u"%1 行目の項目が %2 個あり、見出しの %3 個より多くなっています。"_s.arg(row->line)
-                                    .arg(row->fields.size())
-                                    .arg(columns.size()));
+            throw core::FileError(u"%1 行目の項目が %2 個あり、見出しの %3 個より多くなっています。"_s.arg(row->line)
+                                      .arg(row->fields.size())
+                                      .arg(columns.size()));
         IncomingEntry in;
         in.line = row->line;
         for (qsizetype i = 0; i < row->fields.size(); ++i)

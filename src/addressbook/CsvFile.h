@@ -17,7 +17,7 @@ enum class CsvEncoding { Utf8, Cp932 };
 
 // UTF-8 begins with a byte order mark; code page 932 (Shift_JIS as Windows writes it) has
 // none. `sexNames` gives the name of each sex code; a code without a name is written as it is.
-// Throws ExchangeError, naming the record, the column and the character, when code page 932
+// Throws core::FileError, naming the record, the column and the character, when code page 932
 // lacks a character.
 QByteArray writeCsv(const std::vector<AddressEntry>& entries, const QMap<QString, QString>& sexNames,
                     CsvEncoding encoding);
@@ -26,7 +26,7 @@ QByteArray writeCsv(const std::vector<AddressEntry>& entries, const QMap<QString
 // page 932. The header names columns by their labels, in any order; 名前 is needed, and a
 // column left out reads as empty text. The sex stays as written (its name or its code). Rows
 // of empty fields are passed over, and a row may have fewer fields than the header. Throws
-// ExchangeError for text in neither encoding, no header, a label that is unknown or repeated,
+// core::FileError for text in neither encoding, no header, a label that is unknown or repeated,
 // a header without 名前, a row with more fields than the header, or a quoted field not closed
 // right.
 std::vector<IncomingEntry> readCsv(QByteArrayView data);

@@ -53,7 +53,7 @@ namespace addressbook {
 
 QByteArray writeVCards(const std::vector<AddressEntry>& entries);
 
-// Throws ExchangeError (see vcard::readCards) when the file cannot be read.
+// Throws core::FileError (see vcard::readCards) when the file cannot be read.
 std::vector<IncomingEntry> readVCards(QByteArrayView data);
 
 } // namespace addressbook

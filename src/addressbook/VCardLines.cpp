@@ -1,7 +1,7 @@
 #include "addressbook/VCardLines.h"
 
-#include "addressbook/ExchangeError.h"
 #include "addressbook/TextEncoding.h"
+#include "core/FileError.h"
 
 using namespace Qt::StringLiterals;
 
@@ -51,7 +51,7 @@ std::vector<RawLine> physicalLines(QByteArrayView data) {
 }
 
 [[noreturn]] void throwUnended(int line) {
-    throw ExchangeError(
+    throw core::FileError(
         u"%1 行目から始まる名刺に終わり（END:VCARD）がありません。ファイルが途中で切れているかもしれません。"_s.arg(
             line));
 }
@@ -65,7 +65,7 @@ std::vector<RawCard> rawCards(const std::vector<RawLine>& lines) {
             if (word(line.text).isEmpty())
                 continue;
             if (keyword != "BEGIN:VCARD")
-                throw ExchangeError(
+                throw core::FileError(
                     u"%1 行目が名刺（BEGIN:VCARD から END:VCARD まで）の外にあります。vCard のファイルではないかもしれません。"_s
                         .arg(line.number));
             cards.push_back({line.number, {}});
@@ -81,7 +81,7 @@ std::vector<RawCard> rawCards(const std::vector<RawLine>& lines) {
     if (open)
         throwUnended(cards.back().line);
     if (cards.empty())
-        throw ExchangeError(u"このファイルには名刺（vCard）がありません。"_s);
+        throw core::FileError(u"このファイルには名刺（vCard）がありません。"_s);
     return cards;
 }
 
@@ -97,7 +97,7 @@ Version versionOf(const RawCard& card) {
             return Version::V30;
         if (number == "4.0")
             return Version::V40;
-        throw ExchangeError(
+        throw core::FileError(
             u"%1 行目の名刺の版（%2）には対応していません。読めるのは 2.1、3.0、4.0 です。"_s.arg(line.number)
                 .arg(QString::fromLatin1(number)));
     }
@@ -197,14 +197,14 @@ QString decodedValue(QByteArrayView bytes, const Property& property) {
     if (charset.isEmpty()) {
         if (auto text = decodeUtf8(bytes))
             return *text;
-        throw ExchangeError(
+        throw core::FileError(
             u"%1 行目の文字コードが分かりません。UTF-8 ではなく、CHARSET の指定もありません。"_s.arg(property.line));
     }
     if (!isKnownCharset(charset.front()))
-        throw ExchangeError(u"%1 行目の文字コード（%2）は読めません。"_s.arg(property.line).arg(charset.front()));
+        throw core::FileError(u"%1 行目の文字コード（%2）は読めません。"_s.arg(property.line).arg(charset.front()));
     if (auto text = decodeCharset(bytes, charset.front()))
         return *text;
-    throw ExchangeError(u"%1 行目の文字が %2 として読めません。"_s.arg(property.line).arg(charset.front()));
+    throw core::FileError(u"%1 行目の文字が %2 として読めません。"_s.arg(property.line).arg(charset.front()));
 }
 
 const QStringList encodings{u"QUOTED-PRINTABLE"_s, u"BASE64"_s, u"B"_s, u"8BIT"_s, u"7BIT"_s};
@@ -221,7 +221,7 @@ Property property(const LogicalLine& line, Version version) {
     const auto head = colon > 0 ? decodeUtf8(QByteArrayView(line.text).first(colon)) : std::nullopt;
     const QList<QStringView> parts = head ? splitOutsideQuotes(*head, u';') : QList<QStringView>();
     if (parts.isEmpty() || parts.front().trimmed().isEmpty())
-        throw ExchangeError(u"%1 行目は vCard の行として読めません。"_s.arg(line.number));
+        throw core::FileError(u"%1 行目は vCard の行として読めません。"_s.arg(line.number));
     Property p;
     p.line = line.number;
     const QStringView name = parts.front().trimmed();

@@ -37,7 +37,7 @@ struct Card {
     std::vector<Property> properties;
 };
 
-// Every card of a file, its lines unfolded. Throws ExchangeError, saying where in Japanese, for
+// Every card of a file, its lines unfolded. Throws core::FileError, saying where in Japanese, for
 // a file that holds no card or lines outside cards, a card without its END, a line that is no
 // property, a version other than 2.1, 3.0 and 4.0, or a value whose bytes are not UTF-8 and
 // name no character set that reads them.
