@@ -1,5 +1,6 @@
 #include "core/Mod1.h"
 
+#include "core/DataFile.h"
 #include "core/Msg.h"
 #include "platform/DatabasePlace.h"
 #include "platform/FileIcon.h"
@@ -12,13 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace Mod1 {
-
-namespace {
-
-// The tables this program reads and writes; a database without them is not ours.
-const QStringList requiredTables{u"Mst_User"_s, u"TMP_Sche"_s, u"Mst_Address"_s, u"Mst_Sex"_s};
-
-} // namespace
 
 void ResetState() {
     Rs.reset();
@@ -46,18 +40,8 @@ bool OpenDb() {
     Ws = platform::Workspace::defaultWorkspace();
     const bool copied = !place.startingCopy.isEmpty() && platform::copyStartingDatabase(place);
     auto database = Ws->openDatabase(QDir(AppPath).filePath(u"TEL.mdb"_s));
-    const QStringList tables = database->tableNames();
-    QStringList missing;
-    for (const QString& table : requiredTables) {
-        if (!tables.contains(table, Qt::CaseInsensitive))
-            missing.append(table);
-    }
-    if (!missing.isEmpty())
-        throw platform::EngineError(
-            u"This database does not belong to Tamoru: it has no table %1."_s.arg(missing.join(u", "_s)),
-            platform::EngineError::Trouble::NotOurs);
-    // Files made before the lists of names were read from an index of their own lack it.
-    database->execute(u"CREATE INDEX IF NOT EXISTS Mst_Address_Reading ON Mst_Address (Furigana, Name_1)"_s);
+    core::checkOurs(database->tableColumns());
+    core::bringUpToDate(*database);
     Db = std::move(database);
     return copied;
 }

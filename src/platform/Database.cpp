@@ -1,5 +1,6 @@
 #include "platform/Database.h"
 
+#include "platform/EngineCode.h"
 #include "platform/JetPattern.h"
 #include "platform/Log.h"
 
@@ -29,6 +30,8 @@ namespace {
 std::atomic<int> busyTimeout{5000};
 std::atomic<int> connectionCounter{0};
 
+} // namespace
+
 EngineError::Trouble troubleOf(int engineCode) {
     using Trouble = EngineError::Trouble;
     switch (engineCode & 0xff) {
@@ -36,6 +39,7 @@ EngineError::Trouble troubleOf(int engineCode) {
     case SQLITE_LOCKED:
         return Trouble::Busy;
     case SQLITE_READONLY:
+    case SQLITE_PERM:
         return Trouble::ReadOnly;
     case SQLITE_NOTADB:
         return Trouble::NotADatabase;
@@ -49,6 +53,8 @@ EngineError::Trouble troubleOf(int engineCode) {
         return Trouble::Other;
     }
 }
+
+namespace {
 
 EngineError engineError(const QSqlError& error) {
     const QString words = error.databaseText().trimmed();
@@ -371,8 +377,12 @@ void Database::rollback() {
         throw engineError(db.lastError());
 }
 
-QStringList Database::tableNames() const {
-    return connectionOf(m_connection).tables(QSql::Tables);
+QMap<QString, QStringList> Database::tableColumns() {
+    const auto rows = openRecordset(QString::fromUtf8(tableColumnsQuery));
+    QMap<QString, QStringList> tables;
+    for (; !rows->atEnd(); rows->moveNext())
+        tables[rows->field(u"tbl"_s).toString()].append(rows->field(u"col"_s).toString());
+    return tables;
 }
 
 void Database::close() {

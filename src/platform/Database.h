@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -109,7 +110,13 @@ public:
     void commitTrans();
     void rollback();
 
-    QStringList tableNames() const;
+    // Replaces every table, index and row with those of the database file `source`, in one
+    // transaction: another program sees the old data or the new, never a mix. Throws as
+    // copyDatabaseFile does.
+    void replaceWith(const QString& source);
+
+    // Every table with its columns, in the order of the table's definition.
+    QMap<QString, QStringList> tableColumns();
     QString fileName() const { return m_fileName; }
     void close();
 
