@@ -4,8 +4,8 @@
 #include "addressbook/AddressExport.h"
 #include "addressbook/AddressImport.h"
 #include "addressbook/CsvFile.h"
-#include "addressbook/ExchangeError.h"
 #include "addressbook/VCard.h"
+#include "core/FileError.h"
 #include "platform/SqlText.h"
 
 #include <QStringEncoder>
@@ -281,9 +281,9 @@ private Q_SLOTS:
         const struct {
             Format format;
             std::function<QByteArray()> write;
-        } ways[] = {{Format::VCard, exportVCards},
-                    {Format::Csv, [] { return exportCsv(CsvEncoding::Utf8); }},
-                    {Format::Csv, [] { return exportCsv(CsvEncoding::Cp932); }}};
+        } ways[] = {{Format::VCard, [] { return exportAddresses(AddressFormat::VCard).data; }},
+                    {Format::Csv, [] { return exportAddresses(AddressFormat::Csv).data; }},
+                    {Format::Csv, [] { return exportAddresses(AddressFormat::CsvShiftJis).data; }}};
         for (const auto& way : ways) {
             if (&way == &ways[2] && !c.inShiftJis)
                 continue;
@@ -309,7 +309,7 @@ private Q_SLOTS:
                        {Handy_2, u"070-1234-5678"_s},
                        {K_Name, u"例, Inc."_s},
                        {Bikou, iroha}});
-        QCOMPARE(QString::fromUtf8(exportVCards()),
+        QCOMPARE(QString::fromUtf8(exportAddresses(AddressFormat::VCard).data),
                  u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:山田 太郎\r\nN:山田 太郎;;;;\r\nSORT-STRING:ﾔﾏﾀﾞ ﾀﾛｳ\r\n"
                  "X-PHONETIC-LAST-NAME:ﾔﾏﾀﾞ ﾀﾛｳ\r\nX-GENDER:Male\r\nBDAY:1996-01-05\r\nX-TAMORU-BIRTH:1996/01/05\r\n"
                  "ADR;TYPE=home:;;東京都港区\\n芝公園4-2-8;;;105-0011;\r\nTEL;TYPE=cell,x-phs:070-1234-5678\r\n"
@@ -321,8 +321,8 @@ private Q_SLOTS:
             "山田 太郎,ﾔﾏﾀﾞ ﾀﾛｳ,,男性,1996/01/05,105-0011,\"東京都港区\r\n芝公園4-2-8\",,,,,"
             "070-1234-5678,\"例, Inc.\",,,,,,,,"_s +
             iroha + u"\r\n"_s;
-        QCOMPARE(exportCsv(CsvEncoding::Utf8), "\xEF\xBB\xBF" + sheet.toUtf8());
-        QCOMPARE(exportCsv(CsvEncoding::Cp932), QStringEncoder("Shift_JIS").encode(sheet));
+        QCOMPARE(exportAddresses(AddressFormat::Csv).data, "\xEF\xBB\xBF" + sheet.toUtf8());
+        QCOMPARE(exportAddresses(AddressFormat::CsvShiftJis).data, QStringEncoder("Shift_JIS").encode(sheet));
     }
 
     void cardsOfOtherPrograms_data() { addCases(cards); }
@@ -345,7 +345,7 @@ private Q_SLOTS:
         QString outcome;
         try {
             outcome = summaryText(importEntries(readFile(c.format, c.file), OnExisting::Replace));
-        } catch (const ExchangeError& error) {
+        } catch (const core::FileError& error) {
             outcome = error.message();
         }
         QCOMPARE(outcome, c.outcome);
@@ -356,10 +356,10 @@ private Q_SLOTS:
         ProgramFolder folder;
         Mod1::OpenDb();
         store(folder, {{Name_1, u"吉田"_s}, {Zyusyo, u"東京都\r\n𠮷祥寺"_s}});
-        QVERIFY_THROWS_EXCEPTION(ExchangeError, exportCsv(CsvEncoding::Cp932));
+        QVERIFY_THROWS_EXCEPTION(core::FileError, exportAddresses(AddressFormat::CsvShiftJis));
         try {
-            exportCsv(CsvEncoding::Cp932);
-        } catch (const ExchangeError& error) {
+            exportAddresses(AddressFormat::CsvShiftJis);
+        } catch (const core::FileError& error) {
             QCOMPARE(error.message(),
                      u"［ 吉田 ］さんの住所にある「𠮷」（U+20BB7）は Shift_JIS にない文字なので、書き出せません。"
                      "UTF-8 で書き出してください。"_s);

@@ -5,6 +5,7 @@
 #include "addressbook/DataView.h"
 #include "addressbook/Search_1.h"
 #include "app/Main.h"
+#include "calendar/DiaryRange.h"
 #include "calendar/DiaryTable.h"
 #include "calendar/MEMO.h"
 #include "core/ChangedRow.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -100,6 +102,18 @@ void EveryWindow::visit(const std::function<void(QWidget&, const QString&)>& loo
         Mod1::MsgKind = Mod1::KindQuestionCancel;
         Msg window;
         show(window, u"changed"_s);
+    }
+    {
+        Mod1::MsgText = u"読み込みました。\r追加 1000 件　置き換え 1000 件\r飛ばした 1000 件　読み込めない 1000 件\r"
+                        u"1234 行目「山田 太郎」：誕生日「2026/13/45」が日付ではありません。"_s;
+        Mod1::MsgKind = Mod1::KindNotice;
+        Msg window;
+        show(window, u"imported"_s);
+    }
+    {
+        DiaryRange window(m_main.get(), QDate(2026, 12, 1));
+        window.Opt_Range->setChecked(true);
+        show(window, u"diary range"_s);
     }
     {
         // The lists open on the current folder: one every desktop has.

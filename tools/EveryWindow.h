@@ -10,9 +10,9 @@ class QWidget;
 
 // Every window of the program, each made as a person meets it, in a program folder of its own
 // with a few rows to show and the widest date there is: the main window, user management, the
-// diary editor, the password prompt, a notice, the launcher settings, and the entry, search and
-// results windows of the phone book. For the gallery of pictures and for the test that every
-// text fits.
+// diary editor, the password prompt, notices and questions, the choice of the diary days to
+// write out, the launcher settings, and the entry, search and results windows of the phone book. For the gallery of
+// pictures and for the test that every text fits.
 class EveryWindow {
 public:
     EveryWindow();

@@ -1,6 +1,7 @@
 #include "addressbook/AddressExport.h"
 
 #include "addressbook/AddressRecord.h"
+#include "addressbook/CsvFile.h"
 #include "addressbook/VCard.h"
 #include "core/Mod1.h"
 
@@ -22,12 +23,13 @@ std::vector<AddressEntry> storedEntries() {
     return entries;
 }
 
-QByteArray exportVCards() {
-    return writeVCards(storedEntries());
-}
-
-QByteArray exportCsv(CsvEncoding encoding) {
-    return writeCsv(storedEntries(), sexNames(), encoding);
+Exported exportAddresses(AddressFormat format) {
+    const std::vector<AddressEntry> entries = storedEntries();
+    const qsizetype count = qsizetype(entries.size());
+    if (format == AddressFormat::VCard)
+        return {writeVCards(entries), count};
+    return {writeCsv(entries, sexNames(), format == AddressFormat::Csv ? CsvEncoding::Utf8 : CsvEncoding::Cp932),
+            count};
 }
 
 } // namespace addressbook

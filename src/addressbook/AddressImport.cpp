@@ -78,6 +78,21 @@ QSet<QString> storedNames() {
 
 } // namespace
 
+QStringList namesInBook(const std::vector<IncomingEntry>& entries) {
+    const QSet<QString> stored = storedNames();
+    QSet<QString> listed;
+    QStringList names;
+    for (const IncomingEntry& in : entries) {
+        const QString& name = in.entry[Column::Name_1];
+        const QString key = platform::storedText(name);
+        if (stored.contains(key) && !listed.contains(key)) {
+            listed.insert(key);
+            names.append(name);
+        }
+    }
+    return names;
+}
+
 ImportSummary importEntries(const std::vector<IncomingEntry>& entries, OnExisting onExisting) {
     platform::Transaction transaction(*Mod1::Db);
     const QMap<QString, QString> sexes = sexNames();

@@ -33,4 +33,7 @@ struct ImportSummary {
 // thrown on.
 ImportSummary importEntries(const std::vector<IncomingEntry>& entries, OnExisting onExisting);
 
+// The names among the records that the book already holds, each once, in the records' order.
+QStringList namesInBook(const std::vector<IncomingEntry>& entries);
+
 } // namespace addressbook

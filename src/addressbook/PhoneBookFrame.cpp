@@ -1,6 +1,7 @@
 #include "addressbook/PhoneBookFrame.h"
 
 #include "addressbook/DataCreate.h"
+#include "addressbook/PhoneBookMenu.h"
 #include "addressbook/Search_1.h"
 #include "platform/Controls3D.h"
 #include "platform/ModalWindows.h"
@@ -20,6 +21,8 @@ PhoneBookFrame::PhoneBookFrame(QWidget* frame) : QObject(frame) {
         {Panel, u"Lab_T2"_s, {1980, 270, 1050, 330}, {.text = u"一覧照会"_s, .to = &Lab_T2}},
     };
     platform::layOut(frame, controls);
+
+    new PhoneBookMenu(frame);
 
     connect(Cmd_T1, &QPushButton::clicked, this, &PhoneBookFrame::Cmd_T1_Click);
     connect(Cmd_T2, &QPushButton::clicked, this, &PhoneBookFrame::Cmd_T2_Click);

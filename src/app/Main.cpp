@@ -3,6 +3,7 @@
 #include "addressbook/PhoneBookFrame.h"
 #include "calendar/CalendarFrame.h"
 #include "clock/ClockPart.h"
+#include "core/DataFile.h"
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
 #include "launcher/LauncherFrame.h"
@@ -108,7 +109,18 @@ bool Main::start() {
     if (m_startingCopied)
         reportStartingCopy();
     show();
+    m_dailyCopy = std::make_unique<core::DailyCopy>(this);
+    m_dailyCopy->start(Mod1::Db->fileName(), dailyCopies(), QDate::currentDate());
     return true;
+}
+
+QString Main::dailyCopies() {
+    return QDir(Mod1::AppPath).filePath(u"自動バックアップ"_s);
+}
+
+void Main::waitForDailyCopy() {
+    if (m_dailyCopy)
+        m_dailyCopy->wait();
 }
 
 void Main::reportDatabaseProblem() {

@@ -11,6 +11,10 @@ class UserFrame;
 class ClockPart;
 class PhoneBookFrame;
 
+namespace core {
+class DailyCopy;
+}
+
 namespace platform {
 class Frame3D;
 class Panel3D;
@@ -31,7 +35,13 @@ public:
     // Shows the window, which then activates. When the database could not be opened it says
     // so instead and returns false: the program then ends without showing or unloading. When
     // the load has just put the starting database in the user's folder, it first says where.
+    // At the first start of a day, a copy of TEL.mdb is then made in the folder dailyCopies.
     bool start();
+
+    // Where the automatic copies of TEL.mdb are kept: a folder beside it.
+    static QString dailyCopies();
+    // Waits for the day's copy to be made.
+    void waitForDailyCopy();
 
     platform::Frame3D* SSFrame1; // "カレンダー"
     platform::Frame3D* SSFrame2; // "ランチャー"
@@ -69,6 +79,7 @@ private:
     std::unique_ptr<UserFrame> m_users;
     std::unique_ptr<ClockPart> m_clock;
     std::unique_ptr<PhoneBookFrame> m_phoneBook;
+    std::unique_ptr<core::DailyCopy> m_dailyCopy;
 
     QString m_databaseProblem; // why TEL.mdb did not open, kept from the load
     bool m_startingCopied = false;

@@ -8,6 +8,7 @@
 #include "platform/WindowLayout.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -114,6 +115,11 @@ CalendarFrame::CalendarFrame(QWidget& window, QWidget* frame, std::function<QStr
         connect(Cmd_Day[i], &QPushButton::clicked, this, [this, i] { Cmd_Day_Click(i); });
 
     core::connectGuarded(Cmd_Edit, &QPushButton::clicked, this, &CalendarFrame::Cmd_Edit_Click, &m_window);
+    Mnu_ExportDiary = new QAction(u"日記をテキスト ファイルに書き出す..."_s, Cmd_Edit);
+    Mnu_ExportDiary->setObjectName(u"Mnu_ExportDiary"_s);
+    Cmd_Edit->addAction(Mnu_ExportDiary);
+    Cmd_Edit->setContextMenuPolicy(Qt::ActionsContextMenu);
+    core::connectGuarded(Mnu_ExportDiary, &QAction::triggered, this, &CalendarFrame::Mnu_ExportDiary_Click, &m_window);
     connect(Cmd_Now, &QPushButton::clicked, this, &CalendarFrame::Cmd_Now_Click);
     connect(Cmd_R, &QPushButton::clicked, this, &CalendarFrame::Cmd_R_Click);
     connect(Cmd_F, &QPushButton::clicked, this, &CalendarFrame::Cmd_F_Click);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -37,8 +38,13 @@ public:
     QLabel* Label1;
     QLabel* ClickDate;
 
+    QAction* Mnu_ExportDiary; // the diary button's right-click menu
+
     // Opens the selected day's diary of the current user, behind the user's password.
     void Cmd_Edit_Click();
+    // Writes the current user's diary, all of it or the days between two dates, to a text file
+    // the user names, behind the user's password.
+    void Mnu_ExportDiary_Click();
     void Cmb_Year_Click();
     void Cmb_Month_Click();
     void Cmd_F_Click();
@@ -61,6 +67,9 @@ private:
     // Shows the selected date ("yyyy/m/d") in ClickDate, in a font that lets it fit.
     void selectDate(const QString& date);
     void moveMonth(int step);
+    // The current user, once the user has typed the user's password; nothing (after a notice)
+    // for Guest, who has no diary, or a wrong password. `refusal` tells Guest why.
+    std::optional<QString> userBehindPassword(const QString& refusal);
 
     QWidget& m_window;
     std::function<QString()> m_currentUser;

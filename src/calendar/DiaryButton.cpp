@@ -11,11 +11,11 @@
 
 using namespace Qt::StringLiterals;
 
-void CalendarFrame::Cmd_Edit_Click() {
+std::optional<QString> CalendarFrame::userBehindPassword(const QString& refusal) {
     const QString user = m_currentUser();
     if (user == u"Guest"_s) {
-        Mod1::ShowMessage(u"Guestの方は日記を登録できません。"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
-        return;
+        Mod1::ShowMessage(refusal, Mod1::KindNotice, &m_window, Mod1::FocusOk);
+        return std::nullopt;
     }
 
     Mod1::MsgOwner = &m_window;
@@ -27,12 +27,18 @@ void CalendarFrame::Cmd_Edit_Click() {
     const QString password = Mod1::MsgText;
     if (!calendar::passwordMatches(user, password)) {
         Mod1::ShowMessage(u"パスワードが間違っています。"_s, Mod1::KindNotice, &m_window, Mod1::FocusOk);
-        return;
+        return std::nullopt;
     }
+    return user;
+}
 
+void CalendarFrame::Cmd_Edit_Click() {
+    const std::optional<QString> user = userBehindPassword(u"Guestの方は日記を登録できません。"_s);
+    if (!user)
+        return;
     const QString date = ClickDate->text();
-    calendar::makeDiaryRow(date, user);
+    calendar::makeDiaryRow(date, *user);
 
-    MEMO editor(date, user);
+    MEMO editor(date, *user);
     platform::ModalWindows::exec(editor);
 }

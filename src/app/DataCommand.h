@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+// What the command line asks to do with the data, without a window.
+struct DataCommand {
+    enum class Action { ExportVCard, ImportVCard, ExportCsv, ImportCsv, Backup } action;
+    QString file;
+    bool shiftJis = false; // CSV written in Shift_JIS
+    bool replace = false;  // names already in the book are replaced, not skipped
+};
+
+// Opens TEL.mdb where the program finds it and carries the command out. What was done goes to
+// standard output; a failure goes to standard error, in the program's words, and the status is
+// then 1.
+int runDataCommand(const DataCommand& command, QTextStream& out, QTextStream& err);

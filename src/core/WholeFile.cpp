@@ -1,0 +1,49 @@
+#include "core/WholeFile.h"
+
+#include "core/FileError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace core {
+
+namespace {
+
+QString where(const QString& path) {
+    return u"\r場所："_s + QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QByteArray readWholeFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw FileError(u"ファイルが見つかりません。"_s + where(path));
+    if (!info.isFile())
+        throw FileError(u"ファイルではありません。"_s + where(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(u"ファイルを開けません。"_s + where(path));
+    QByteArray data = file.read(largestFileRead + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(u"ファイルを読めません。"_s + where(path));
+    if (data.size() > largestFileRead)
+        throw FileError(u"ファイルが大きすぎます（%1 MB まで）。"_s.arg(largestFileRead / 1024 / 1024) + where(path));
+    return data;
+}
+
+void writeWholeFile(const QString& path, const QByteArray& data) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileError(u"ファイルに書き込めません。"_s + where(path));
+    if (file.write(data) != data.size() || !file.commit())
+        throw FileError((file.error() == QFileDevice::ResourceError ? u"ディスクがいっぱいです。"_s
+                                                                    : u"ファイルに書き込めません。"_s) +
+                        where(path));
+}
+
+} // namespace core
