@@ -113,7 +113,7 @@ void EveryWindow::visit(const std::function<void(QWidget&, const QString&)>& loo
     {
         DiaryRange window(m_main.get(), QDate(2026, 12, 1));
         window.Opt_Range->setChecked(true);
-        show(window, u"diary range"_s);
+        show(window, u"diary-range"_s);
     }
     {
         // The lists open on the current folder: one every desktop has.
