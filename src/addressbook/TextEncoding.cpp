@@ -77,10 +77,28 @@ std::optional<QString> decodeCp932(QByteArrayView bytes) {
     return decodeWith(cp932, bytes);
 }
 
-std::optional<QByteArray> encodeCp932(QStringView text) {
+namespace {
+
+// Characters that Japanese text typed outside Windows holds where code page 932 has a
+// character that looks the same: the wave dash of "10時〜12時", the minus of "1−2−3", and
+// their kin. Written as code page 932's own, they read back as those.
+QString withCp932Lookalikes(QStringView text) {
+    static constexpr std::pair<char16_t, char16_t> lookalikes[] = {
+        {u'\u301C', u'\uFF5E'}, {u'\u2016', u'\u2225'}, {u'\u2212', u'\uFF0D'}, {u'\u2014', u'\u2015'},
+        {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'}};
+    QString mapped = text.toString();
+    for (const auto& [from, to] : lookalikes)
+        mapped.replace(QChar(from), QChar(to));
+    return mapped;
+}
+
+} // namespace
+
+std::optional<QByteArray> encodeCp932(QStringView original) {
     UConverter* converter = strictConverter(cp932);
     if (!converter)
         return std::nullopt;
+    const QString text = withCp932Lookalikes(original);
     QByteArray bytes(2 * text.size() + 1, Qt::Uninitialized);
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =

@@ -22,7 +22,9 @@ std::optional<QString> decodeCharset(QByteArrayView bytes, const QString& name);
 std::optional<QString> decodeUtf8(QByteArrayView bytes);
 std::optional<QString> decodeCp932(QByteArrayView bytes);
 
-// The text in code page 932; nothing when it holds a character that code page lacks.
+// The text in code page 932; nothing when it holds a character that code page lacks. The
+// wave dash, the minus sign, the em dash, the double vertical line and the cent, pound and
+// not signs are written as the full-width characters code page 932 has in their place.
 std::optional<QByteArray> encodeCp932(QStringView text);
 // The first character of the text that code page 932 lacks (a whole character, a pair of
 // surrogates included); empty when there is none.
