@@ -24,6 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n, adwaita-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+# The toolkit's PostgreSQL driver, for a book shared by several PCs on a server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, libqt6sql6-psql")
 
 include(CPack)

@@ -329,9 +329,9 @@ private Q_SLOTS:
         QVERIFY(QDir(copies).removeRecursively());
         writeFile(copies, "a file where the folder would be");
         Main main;
-        startMain(main);
-        ModalScript script;
+        ModalScript script; // the notice may come while the window is still being shown
         script.press(u"Cmd_OK"_s);
+        startMain(main);
         main.waitForDailyCopy();
         QVERIFY_SCRIPT(script);
         QVERIFY(script.messages()[0].text.startsWith(u"自動バックアップを作成できませんでした。"_s));

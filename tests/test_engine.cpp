@@ -67,6 +67,8 @@ private Q_SLOTS:
     void quotedValuesReadBackExactly() {
         QFETCH(QString, value);
         QFETCH(QString, stored);
+        if (ProgramFolder::onServer() && stored.size() > 1000)
+            QSKIP("a server indexes names of up to about 2,700 bytes");
         ProgramFolder folder;
         const QString quoted = platform::sqlText(value);
         folder.execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('%1' , '%1')"_s.arg(quoted));
@@ -79,12 +81,16 @@ private Q_SLOTS:
     }
     // A save is durable: the folder is synced once the journal is deleted.
     void savesSyncTheFolder() {
+        if (ProgramFolder::onServer())
+            QSKIP("a test of the file");
         ProgramFolder folder;
         QCOMPARE(folder.db().openRecordset(u"PRAGMA synchronous"_s)->field(u"synchronous"_s).toInt(), 3); // EXTRA
     }
     // A file another program holds: the statement waits with the busy cursor on view, then gives
     // up with a reason in the user's words.
     void lockedFileWaitsVisiblyThenFails() {
+        if (ProgramFolder::onServer())
+            QSKIP("a test of the file");
         ProgramFolder folder;
         platform::Workspace::setBusyTimeout(300);
         auto db = platform::Workspace::defaultWorkspace()->openDatabase(folder.databasePath());

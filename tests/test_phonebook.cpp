@@ -286,7 +286,7 @@ private:
                   u"(' 山田 ','ﾔ',2,'',NULL), ('O''Brien','ｵ',1,'2019/5/1','ob@x.ie'), ('Ann*Lee','ｱ',2,NULL,NULL), "
                   "('無性','ﾑ',7,'1926/12/25',NULL), ('不明','ﾌ',NULL,NULL,NULL), ('読みなし',NULL,2,NULL,NULL)"_s);
     }
-    int count(const QString& where = u"1"_s) {
+    int count(const QString& where = u"1 = 1"_s) {
         return m_folder->scalar(u"select count(*) as [TOTAL] from Mst_Address where "_s + where).toInt();
     }
     std::unique_ptr<ProgramFolder> m_folder;

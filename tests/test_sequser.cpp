@@ -78,7 +78,7 @@ private Q_SLOTS:
         m_folder->execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('山田' , 'pw'), ('佐藤' , NULL), "
                           u"('O''Brien' , 'it''s'), (' 鈴木 ' , 'x'), ('山田 ' , 'y')"_s);
         m_folder->execute(u"INSERT INTO TMP_Sche(Date_Data , Daily_Data , UserName) SELECT Day, 'x', UserName FROM "
-                          u"Mst_User, (SELECT '2026/3/5' AS Day UNION SELECT '2026/12/31') WHERE UserName IN "
+                          u"Mst_User, (SELECT '2026/3/5' AS Day UNION SELECT '2026/12/31') AS d WHERE UserName IN "
                           u"('山田', '佐藤', 'O''Brien', '山田 ')"_s);
         Mod1::OpenDb();
         m_window = shownWindow<SeqUser>();
@@ -175,7 +175,14 @@ private Q_SLOTS:
     }
     // When the diary cannot be deleted the user stays too, and the user is told why.
     void deleteIsAllOrNothing() {
-        m_folder->execute(u"CREATE TRIGGER keep BEFORE DELETE ON TMP_Sche BEGIN SELECT RAISE(ABORT, 'kept'); END"_s);
+        if (ProgramFolder::onServer()) {
+            m_folder->execute(u"CREATE FUNCTION keep() RETURNS trigger LANGUAGE plpgsql AS "
+                              u"$$BEGIN RAISE EXCEPTION 'kept'; END$$"_s);
+            m_folder->execute(u"CREATE TRIGGER keep BEFORE DELETE ON TMP_Sche FOR EACH ROW EXECUTE FUNCTION keep()"_s);
+        } else {
+            m_folder->execute(
+                u"CREATE TRIGGER keep BEFORE DELETE ON TMP_Sche BEGIN SELECT RAISE(ABORT, 'kept'); END"_s);
+        }
         enter(u"山田"_s, u"~|pw"_s);
         const QString told = clickAnswering(button(u"Delete"_s), {u"Cmd_Yes"_s, u"Cmd_OK"_s}).value(1).text;
         QCOMPARE(told, u"データベースの処理に失敗しました。\rデータベースエンジンのエラーです。\r（kept）"_s);
@@ -208,8 +215,10 @@ private:
             u"select UserPass as [TOTAL] from Mst_User Where UserName = '%1'"_s.arg(platform::sqlText(user)));
     }
     QStringList names(const QString& table) {
-        QStringList all =
-            m_folder->scalar(u"select group_concat(UserName, '|') as [TOTAL] from "_s + table).toString().split(u'|');
+        QStringList all;
+        for (auto rows = m_folder->db().openRecordset(u"select UserName from "_s + table); !rows->atEnd();
+             rows->moveNext())
+            all.append(rows->field(u"UserName"_s).toString());
         all.sort();
         return all;
     }

@@ -71,6 +71,22 @@ std::optional<int> answerArguments(const QStringList& arguments, QTextStream& ou
         {fileOption(u"backup"_s, u"TEL.mdb のバックアップをファイルに作成します。"_s,
                     u"Writes a backup copy of TEL.mdb to a file."_s),
          DataCommand::Action::Backup},
+        {QCommandLineOption(
+             u"server"_s,
+             japanese ? u"この PC が使う PostgreSQL のデータベースを設定します（none で TEL.mdb に戻します）。"_s
+                      : u"Names the PostgreSQL database this PC uses (none: back to TEL.mdb)."_s,
+             u"URL"_s),
+         DataCommand::Action::Server},
+        {QCommandLineOption(u"create-server-database"_s,
+                            japanese ? u"空の PostgreSQL のデータベースに Tamoru のテーブルを作ります。"_s
+                                     : u"Makes Tamoru's tables in an empty PostgreSQL database."_s,
+                            u"URL"_s),
+         DataCommand::Action::CreateServerDatabase},
+        {QCommandLineOption(u"copy-to-server"_s,
+                            japanese ? u"TEL.mdb を、作ったばかりのサーバーのデータベースにコピーします。"_s
+                                     : u"Copies TEL.mdb into a server database just made."_s,
+                            u"URL"_s),
+         DataCommand::Action::CopyToServer},
     };
     for (const auto& [option, action] : actions)
         parser.addOption(option);

@@ -6,6 +6,7 @@
 #include "core/DataFile.h"
 #include "core/EngineGuard.h"
 #include "core/Mod1.h"
+#include "core/ServerSetup.h"
 #include "launcher/LauncherFrame.h"
 #include "platform/Controls3D.h"
 #include "platform/Log.h"
@@ -109,8 +110,10 @@ bool Main::start() {
     if (m_startingCopied)
         reportStartingCopy();
     show();
-    m_dailyCopy = std::make_unique<core::DailyCopy>(this);
-    m_dailyCopy->start(Mod1::Db->fileName(), dailyCopies(), QDate::currentDate());
+    if (!Mod1::Db->fileName().isEmpty()) {
+        m_dailyCopy = std::make_unique<core::DailyCopy>(this);
+        m_dailyCopy->start(Mod1::Db->fileName(), dailyCopies(), QDate::currentDate());
+    }
     return true;
 }
 
@@ -125,6 +128,12 @@ void Main::waitForDailyCopy() {
 
 void Main::reportDatabaseProblem() {
     platform::ModalWindows::QuietScope quiet; // the program ends; nothing is to activate
+    if (const QString server = core::serverAddress(); !server.isEmpty()) {
+        Mod1::ShowMessage(u"サーバーのデータベースに接続できないため、\rTamoru を終了します。\r"_s + u"場所："_s +
+                              server + u"\r"_s + u"理由："_s + m_databaseProblem,
+                          Mod1::KindNotice, this, Mod1::FocusOk);
+        return;
+    }
     Mod1::ShowMessage(u"データベース TEL.mdb を開けないため、\rTamoru を終了します。\r"_s + u"場所："_s +
                           databaseFile() + u"\r"_s + u"理由："_s + m_databaseProblem,
                       Mod1::KindNotice, this, Mod1::FocusOk);

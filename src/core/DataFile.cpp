@@ -78,13 +78,26 @@ QString datedCopyName(QDate day) {
     return u"TEL_"_s + day.toString(u"yyyy-MM-dd"_s) + u".mdb"_s;
 }
 
+namespace {
+
+// Copies and restores are of the file; a server's database is backed up with the server's tools.
+void refuseOnServer() {
+    if (Mod1::Db->fileName().isEmpty())
+        throw FileError(u"サーバーのデータベースは、ここではバックアップも復元もできません。"
+                        u"サーバーの道具（pg_dump）を使ってください。"_s);
+}
+
+} // namespace
+
 void makeBackup(const QString& target) {
+    refuseOnServer();
     if (sameFile(target, Mod1::Db->fileName()))
         throw FileError(u"TEL.mdb そのものには書き出せません。別のファイルを選んでください。"_s);
     platform::copyDatabaseFile(Mod1::Db->fileName(), target);
 }
 
 void checkBackupFile(const QString& file) {
+    refuseOnServer();
     if (sameFile(file, Mod1::Db->fileName()))
         throw FileError(u"いま使っている TEL.mdb からは復元できません。バックアップのファイルを選んでください。"_s);
     checkOurs(platform::inspectDatabaseFile(file));

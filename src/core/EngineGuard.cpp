@@ -31,6 +31,8 @@ QString reasonOf(const platform::EngineError& error) {
         return u"データベースが壊れています。"_s;
     case Trouble::RowGone:
         return u"この行はもうデータベースにありません。ほかの操作で削除されました。"_s;
+    case Trouble::Unreachable:
+        return u"サーバーに接続できません。\r（"_s + error.message() + u"）"_s;
     case Trouble::Other:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "core/DataFile.h"
 #include "core/Msg.h"
+#include "core/ServerSetup.h"
 #include "platform/DatabasePlace.h"
 #include "platform/FileIcon.h"
 #include "platform/ModalWindows.h"
@@ -38,6 +39,12 @@ bool OpenDb() {
     const platform::DatabasePlace place = platform::databasePlace();
     AppPath = place.folder;
     Ws = platform::Workspace::defaultWorkspace();
+    if (const QString server = core::serverAddress(); !server.isEmpty()) {
+        auto database = Ws->openServer(server);
+        core::checkOurs(database->tableColumns());
+        Db = std::move(database);
+        return false;
+    }
     const bool copied = !place.startingCopy.isEmpty() && platform::copyStartingDatabase(place);
     auto database = Ws->openDatabase(QDir(AppPath).filePath(u"TEL.mdb"_s));
     core::checkOurs(database->tableColumns());

@@ -46,10 +46,11 @@ enum : qint16 { FocusOk = 0, FocusYes = 0, FocusNo = 1, FocusCancel = 2 };
 void ResetState();
 
 // Opens TEL.mdb into Db (through the default workspace Ws) from the folder that
-// platform::databasePlace names, which becomes AppPath. On the first start of an installed
-// program it first copies the packaged starting database there, and returns true. Throws the
-// engine's error when the file is missing, unreadable, cannot be written or is not a database
-// of this program; Db then stays unset.
+// platform::databasePlace names, which becomes AppPath; or, when the settings name a server
+// (core::serverAddress), connects to the database there instead, never falling back to the file. On the first start of
+// an installed program it first copies the packaged starting database there, and returns true. Throws the engine's
+// error when the file is missing, unreadable, cannot be written or is not a database of this program; Db then stays
+// unset.
 bool OpenDb();
 
 // The system folder (the Windows folder on Windows).

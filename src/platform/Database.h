@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-struct sqlite3;
-
 namespace platform {
 
 // An error of the database engine, carrying the engine's own words and, where it is one the
@@ -28,7 +26,8 @@ public:
         Busy,
         Full,
         Corrupt,
-        RowGone
+        RowGone,
+        Unreachable // a server that cannot be reached, or refuses the connection
     };
 
     explicit EngineError(const QString& message, Trouble trouble = Trouble::Other);
@@ -92,42 +91,43 @@ private:
     mutable qsizetype m_lastColumn = 0;
 };
 
+// A database the program works on: the file (SQLite), or a database on a PostgreSQL server
+// shared by several PCs. Both run the same statement texts (see ServerDialect.h).
 class Database {
 public:
     enum RecordsetType { Dynaset = 2 };
 
-    ~Database();
+    virtual ~Database() = default;
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     // Runs an insert, update or delete; the change is applied when the call returns.
     // Returns how many rows it changed.
-    qint64 execute(const QString& statement);
+    virtual qint64 execute(const QString& statement) = 0;
     // Runs a query and returns its rows in the statement's order.
-    std::unique_ptr<Recordset> openRecordset(const QString& statement, RecordsetType type = Dynaset);
+    virtual std::unique_ptr<Recordset> openRecordset(const QString& statement, RecordsetType type = Dynaset) = 0;
 
-    void beginTrans();
-    void commitTrans();
-    void rollback();
+    // A transaction holds the write lock from its start: a transaction that reads before it
+    // writes must not let another program's save slip between its read and its write.
+    virtual void beginTrans() = 0;
+    virtual void commitTrans() = 0;
+    virtual void rollback() = 0;
 
     // Replaces every table, index and row with those of the database file `source`, in one
     // transaction: another program sees the old data or the new, never a mix. Throws as
-    // copyDatabaseFile does.
-    void replaceWith(const QString& source);
+    // copyDatabaseFile does; a server refuses.
+    virtual void replaceWith(const QString& source) = 0;
 
     // Every table with its columns, in the order of the table's definition.
-    QMap<QString, QStringList> tableColumns();
-    QString fileName() const { return m_fileName; }
-    void close();
+    virtual QMap<QString, QStringList> tableColumns() = 0;
+    // The database's file; empty for a server.
+    virtual QString fileName() const = 0;
+    // The database as messages name it: its file, or the server's address.
+    virtual QString place() const = 0;
+    virtual void close() = 0;
 
-private:
-    friend class Workspace;
-    Database(QString connection, QString fileName);
-
-    sqlite3* handle() const;
-
-    QString m_connection;
-    QString m_fileName;
+protected:
+    Database() = default;
 };
 
 // Commits when asked to, rolls back when it goes out of scope without.
@@ -153,6 +153,11 @@ public:
     // cannot be written, or that is not a database is refused with an EngineError; nothing
     // is ever created.
     std::unique_ptr<Database> openDatabase(const QString& fileName);
+    // Connects to a database on a PostgreSQL server, named by its address
+    // ("postgresql://host:5432/tamoru?sslmode=prefer"; see ServerAddress.h). The password is
+    // never part of it: the client library finds it (~/.pgpass, a service file). A server that
+    // cannot be reached, or a database that is not there, is refused with CannotOpen.
+    std::unique_ptr<Database> openServer(const QString& address);
     void close();
 
     // How long a statement waits for another program that holds the file, in milliseconds.

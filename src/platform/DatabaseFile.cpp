@@ -1,7 +1,7 @@
 #include "platform/DatabaseFile.h"
 
 #include "platform/Database.h"
-#include "platform/EngineCode.h"
+#include "platform/Engines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -117,7 +117,7 @@ QMap<QString, QStringList> inspectDatabaseFile(const QString& fileName) {
     return tables;
 }
 
-void Database::replaceWith(const QString& source) {
+void FileDatabase::replaceWith(const QString& source) {
     Connection from(source, SQLITE_OPEN_READONLY);
     copyPages(from.get(), handle());
 }

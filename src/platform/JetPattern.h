@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     explicit JetPattern(QStringView pattern);
 
     bool matches(QStringView text) const;
+    // A regular expression in PostgreSQL's advanced form that matches exactly the texts this
+    // pattern matches, case folding included: each letter becomes the class of every character
+    // that folds to it, "#" the class of every decimal digit.
+    QString regex() const;
     // True for a pattern of stars alone, which every text matches: a search with its boxes left
     // empty need not look at the text at all.
     bool matchesEveryText() const;

@@ -2,9 +2,11 @@
 
 #include "StartingDatabase.h"
 #include "core/Mod1.h"
+#include "core/ServerSetup.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +17,28 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString testServer() {
+    return qEnvironmentVariable("TAMORU_TEST_SERVER");
+}
+
+QString serverAddressOf(const QString& database) {
+    return u"postgresql:///%1?host=%2&user=tamoru"_s.arg(database, testServer());
+}
+
+// Runs statements on the server's own database, which never goes away.
+void onServerItself(const QString& statement) {
+    auto admin = platform::Workspace::defaultWorkspace()->openServer(serverAddressOf(u"postgres"_s));
+    admin->execute(statement);
+}
+
+} // namespace
+
+bool ProgramFolder::onServer() {
+    return !testServer().isEmpty();
+}
 
 ProgramFolder::ProgramFolder(Database database, Layout layout) {
     if (!m_dir.isValid())
@@ -43,16 +67,36 @@ ProgramFolder::ProgramFolder(Database database, Layout layout) {
         if (!createStartingDatabase(m_starting.toStdString(), error))
             qFatal("cannot make the starting database: %s", error.c_str());
     }
+    if (onServer() && database == Database::Starting) {
+        static int made = 0;
+        m_serverDatabase = u"t%1_%2"_s.arg(QCoreApplication::applicationPid()).arg(++made);
+        m_server = serverAddressOf(m_serverDatabase);
+        try {
+            onServerItself(u"CREATE DATABASE "_s + m_serverDatabase);
+            core::createServerDatabase(*platform::Workspace::defaultWorkspace()->openServer(m_server));
+        } catch (const std::exception& error) {
+            qFatal("cannot make the server's database: %s", error.what());
+        }
+        core::saveServerAddress(m_server);
+    }
 }
 
 ProgramFolder::~ProgramFolder() {
     m_db.reset();
     Mod1::ResetState();
+    if (!m_serverDatabase.isEmpty()) {
+        try {
+            onServerItself(u"DROP DATABASE "_s + m_serverDatabase + u" WITH (FORCE)"_s);
+        } catch (const std::exception& error) {
+            qWarning("the server's database stays: %s", error.what());
+        }
+    }
 }
 
 platform::Database& ProgramFolder::db() {
     if (!m_db)
-        m_db = platform::Workspace::defaultWorkspace()->openDatabase(databasePath());
+        m_db = m_server.isEmpty() ? platform::Workspace::defaultWorkspace()->openDatabase(databasePath())
+                                  : platform::Workspace::defaultWorkspace()->openServer(m_server);
     return *m_db;
 }
 

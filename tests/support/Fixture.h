@@ -24,8 +24,14 @@ public:
     explicit ProgramFolder(Database database = Database::Starting, Layout layout = Layout::Portable);
     ~ProgramFolder();
 
+    // True when the tests run against a PostgreSQL server (TAMORU_TEST_SERVER names the folder
+    // of its socket): each program folder then has a fresh database of its own on the server,
+    // named in its settings, besides the file.
+    static bool onServer();
+
     QString path() const { return m_program; }          // the program's folder
     QString databasePath() const { return m_database; } // the TEL.mdb the program is to use
+    QString serverAddress() const { return m_server; }  // its server database; empty on the file
     QString startingDatabasePath() const { return m_starting; }
     QString systemFolder() const { return m_system; }
 
@@ -41,7 +47,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QString m_program, m_database, m_starting, m_system;
+    QString m_program, m_database, m_starting, m_system, m_server, m_serverDatabase;
     std::unique_ptr<platform::Database> m_db;
 };
 
