@@ -6,11 +6,16 @@
 // engine's own like), in the same run, so a figure reads as a ratio a busy machine does not spoil.
 //
 //   bench_phonebook [RUNS]      default 7 runs of each; prints medians, fastest and slowest
+//   bench_phonebook [RUNS] --server FOLDER
+//                               the same windows again on a PostgreSQL server listening on a
+//                               socket in FOLDER (scripts/test-server start FOLDER), run by run
+//                               beside the file, with each figure's ratio to the file's
 #include "StartingDatabase.h"
 #include "addressbook/DataCreate.h"
 #include "addressbook/DataView.h"
 #include "addressbook/Search_1.h"
 #include "core/Mod1.h"
+#include "core/ServerSetup.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/Controls3D.h"
 #include "platform/Desktop.h"
@@ -65,9 +70,9 @@ struct Figures {
         std::printf("%-52s median %8.1f %s   fastest %8.1f   slowest %8.1f\n", what, middle, unit, values.front(),
                     values.back());
     }
-    void printAgainst(const char* what, Figures& floor) {
+    void printAgainst(const char* what, Figures& floor, const char* against = "the floor") {
         print(what);
-        std::printf("%-52s %.1f× the floor\n", "", median() / floor.median());
+        std::printf("%-52s %.1f× %s\n", "", median() / floor.median(), against);
     }
 };
 
@@ -169,6 +174,83 @@ double searchFor(const QString& name, int row, int& listed, Figures& choosing) {
     return shown;
 }
 
+struct WindowFigures {
+    Figures openEntry, endKey, chooseEntry, searchEvery, searchTenth, chooseResult;
+};
+
+// One run of the windows on the engine in use; false, having said why, when a list is wrong.
+bool measureWindows(WindowFigures& figures, int run) {
+    std::unique_ptr<DataCreate> entry;
+    figures.openEntry.add(millisecondsOf([&] {
+        entry = std::make_unique<DataCreate>();
+        entry->show();
+        drawNow(*entry);
+    }));
+    if (entry->LS->count() != recordCount) {
+        std::fprintf(stderr, "the list holds %d names\n", entry->LS->count());
+        return false;
+    }
+    entry->LS->choose(0); // a list without a current row goes to its first at End
+    figures.endKey.add(millisecondsOf([&] {
+        QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+        QCoreApplication::sendEvent(entry->LS, &end);
+        drawNow(*entry);
+    }));
+    if (entry->LS->indexAt(entry->LS->viewport()->rect().bottomLeft() + QPoint(4, -4)).row() != recordCount - 1) {
+        std::fprintf(stderr, "the End key did not show the last name\n");
+        return false;
+    }
+    const int row = (run * 12347 + 5000) % recordCount;
+    figures.chooseEntry.add(millisecondsOf([&] { choose(*entry->LS, row); }));
+    entry.reset();
+
+    int listed = 0;
+    figures.searchEvery.add(searchFor(QString(), row, listed, figures.chooseResult));
+    if (listed != recordCount) {
+        std::fprintf(stderr, "the search listed %d names\n", listed);
+        return false;
+    }
+    figures.searchTenth.add(searchFor(u"郎"_s, row, listed, figures.chooseResult));
+    if (listed != recordCount / 10) {
+        std::fprintf(stderr, "the search for 郎 listed %d names\n", listed);
+        return false;
+    }
+    return true;
+}
+
+QString serverAddressIn(const QString& folder, const QString& database) {
+    return u"postgresql:///%1?host=%2&user=tamoru"_s.arg(database, folder); // as scripts/test-server makes it
+}
+
+QString benchDatabase() {
+    return u"bench_%1"_s.arg(QCoreApplication::applicationPid());
+}
+
+QString serverInUse; // the benchmark's database on the server, once made
+
+// The windows work on the server, or on the file again, from here on.
+void useEngine(bool server) {
+    Mod1::ResetState();
+    core::saveServerAddress(server ? serverInUse : QString());
+    Mod1::OpenDb();
+}
+
+// A database of the benchmark's own on the server, filled from the file.
+void fillServer(const QString& folder) {
+    serverInUse = serverAddressIn(folder, benchDatabase());
+    auto workspace = platform::Workspace::defaultWorkspace();
+    workspace->openServer(serverAddressIn(folder, u"postgres"_s))->execute(u"CREATE DATABASE "_s + benchDatabase());
+    auto server = workspace->openServer(serverInUse);
+    core::createServerDatabase(*server);
+    core::copyToServer(*Mod1::Db, *server);
+}
+
+void dropServerDatabase(const QString& folder) {
+    platform::Workspace::defaultWorkspace()
+        ->openServer(serverAddressIn(folder, u"postgres"_s))
+        ->execute(u"DROP DATABASE "_s + benchDatabase() + u" WITH (FORCE)"_s);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -179,6 +261,7 @@ int main(int argc, char** argv) {
     if (argc > 2 && qstrcmp(argv[1], "--memory") == 0)
         return reportMemory(QString::fromLocal8Bit(argv[2]));
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const QString server = argc > 3 && qstrcmp(argv[2], "--server") == 0 ? QString::fromLocal8Bit(argv[3]) : QString();
 
     QTemporaryDir empty, full;
     std::string error;
@@ -192,6 +275,8 @@ int main(int argc, char** argv) {
     try {
         Mod1::OpenDb();
         Mod1::Db->execute(generateRecords.arg(recordCount));
+        if (!server.isEmpty())
+            fillServer(server);
     } catch (const platform::EngineError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;
@@ -199,66 +284,53 @@ int main(int argc, char** argv) {
     const QString file = full.filePath(u"TEL.mdb"_s);
     std::printf("%d records, %d runs each\n", recordCount, runs);
 
-    Figures namesFloor, everyFloor, tenthFloor, openEntry, endKey, chooseEntry, searchEvery, searchTenth, chooseResult;
-    Figures memoryEmpty, memoryFull;
+    Figures namesFloor, everyFloor, tenthFloor, memoryEmpty, memoryFull;
+    WindowFigures onFile, onServer;
     for (int run = 0; run < runs; ++run) {
         namesFloor.add(floorOf(file, "select Name_1 from Mst_Address order by Furigana"));
         everyFloor.add(floorOf(file, "select Name_1 from Mst_Address where Furigana like '%%' and Name_1 like '%%' "
                                      "order by Furigana"));
         tenthFloor.add(floorOf(file, "select Name_1 from Mst_Address where Furigana like '%%' and Name_1 like "
                                      "'%郎%' order by Furigana"));
-
-        std::unique_ptr<DataCreate> entry;
-        openEntry.add(millisecondsOf([&] {
-            entry = std::make_unique<DataCreate>();
-            entry->show();
-            drawNow(*entry);
-        }));
-        if (entry->LS->count() != recordCount) {
-            std::fprintf(stderr, "the list holds %d names\n", entry->LS->count());
+        if (!measureWindows(onFile, run))
             return 1;
-        }
-        entry->LS->choose(0); // a list without a current row goes to its first at End
-        endKey.add(millisecondsOf([&] {
-            QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
-            QCoreApplication::sendEvent(entry->LS, &end);
-            drawNow(*entry);
-        }));
-        if (entry->LS->indexAt(entry->LS->viewport()->rect().bottomLeft() + QPoint(4, -4)).row() != recordCount - 1) {
-            std::fprintf(stderr, "the End key did not show the last name\n");
-            return 1;
-        }
-        const int row = (run * 12347 + 5000) % recordCount;
-        chooseEntry.add(millisecondsOf([&] { choose(*entry->LS, row); }));
-        entry.reset();
-
-        int listed = 0;
-        searchEvery.add(searchFor(QString(), row, listed, chooseResult));
-        if (listed != recordCount) {
-            std::fprintf(stderr, "the search listed %d names\n", listed);
-            return 1;
-        }
-        searchTenth.add(searchFor(u"郎"_s, row, listed, chooseResult));
-        if (listed != recordCount / 10) {
-            std::fprintf(stderr, "the search for 郎 listed %d names\n", listed);
-            return 1;
+        if (!server.isEmpty()) {
+            useEngine(true);
+            const bool measured = measureWindows(onServer, run);
+            useEngine(false);
+            if (!measured)
+                return 1;
         }
         memoryEmpty.add(double(memoryWith(app.applicationFilePath(), empty.path())) / 1024);
         memoryFull.add(double(memoryWith(app.applicationFilePath(), full.path())) / 1024);
     }
 
     namesFloor.print("floor: the engine stepping the names in reading order");
-    openEntry.printAgainst("entry window opened, its list shown", namesFloor);
-    endKey.print("End key in that list, the last name shown");
-    chooseEntry.print("choosing a record in the entry window");
+    onFile.openEntry.printAgainst("entry window opened, its list shown", namesFloor);
+    onFile.endKey.print("End key in that list, the last name shown");
+    onFile.chooseEntry.print("choosing a record in the entry window");
     everyFloor.print("floor: the engine stepping every matching name");
-    searchEvery.printAgainst("search matching every record, results list shown", everyFloor);
+    onFile.searchEvery.printAgainst("search matching every record, results list shown", everyFloor);
     tenthFloor.print("floor: the engine stepping the names with 郎");
-    searchTenth.printAgainst("search for 郎 (a tenth), results list shown", tenthFloor);
-    chooseResult.print("choosing a record in the results window");
+    onFile.searchTenth.printAgainst("search for 郎 (a tenth), results list shown", tenthFloor);
+    onFile.chooseResult.print("choosing a record in the results window");
     memoryEmpty.print("memory, entry window open, empty phone book", "MB");
     memoryFull.print("memory, entry window open, 100,000 records", "MB");
     std::printf("%-52s %.2f× the empty phone book\n", "", memoryFull.median() / memoryEmpty.median());
+    if (!server.isEmpty()) {
+        std::printf("\non the PostgreSQL server (local socket), beside the file in the same runs:\n");
+        const auto against = [](const char* what, Figures& there, Figures& here) {
+            there.printAgainst(what, here, "the file");
+        };
+        against("entry window opened, its list shown", onServer.openEntry, onFile.openEntry);
+        against("End key in that list, the last name shown", onServer.endKey, onFile.endKey);
+        against("choosing a record in the entry window", onServer.chooseEntry, onFile.chooseEntry);
+        against("search matching every record, results list shown", onServer.searchEvery, onFile.searchEvery);
+        against("search for 郎 (a tenth), results list shown", onServer.searchTenth, onFile.searchTenth);
+        against("choosing a record in the results window", onServer.chooseResult, onFile.chooseResult);
+        Mod1::ResetState();
+        dropServerDatabase(server);
+    }
     Mod1::ResetState();
     return 0;
 }

@@ -1,7 +1,11 @@
 // Arbitrary text through the quoting helper into each shape of statement the program builds,
 // against a scratch database. What must always hold: the statement runs, it touches only the
-// row it names, and a stored value reads back exactly.
+// row it names, a stored value reads back exactly, and a search finds what the pattern rules
+// say. With TAMORU_FUZZ_SERVER naming the socket folder of a PostgreSQL server
+// (scripts/test-server), the scratch database is made there instead, and the same statements
+// go through the server's dialect.
 #include "StartingDatabase.h"
+#include "core/ServerSetup.h"
 #include "platform/Database.h"
 #include "platform/JetPattern.h"
 #include "platform/SqlText.h"
@@ -78,15 +82,33 @@ QString fromBytes(const std::string& bytes) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     static QTemporaryDir folder;
-    const QString file = folder.filePath(u"TEL.mdb"_s);
-    std::string error;
-    if (!createStartingDatabase(file.toStdString(), error))
-        fail("cannot make the scratch database", QString::fromStdString(error));
-    db = platform::Workspace::defaultWorkspace()->openDatabase(file);
-    std::atexit([] { db.reset(); }); // before the application object goes
-    // Durability is not what is being tried here; speed is.
-    db->execute(u"PRAGMA synchronous = OFF"_s);
-    db->execute(u"PRAGMA journal_mode = MEMORY"_s);
+    const QString server = qEnvironmentVariable("TAMORU_FUZZ_SERVER");
+    if (!server.isEmpty()) {
+        const auto address = [&server](const QString& database) {
+            return u"postgresql:///%1?host=%2&user=tamoru"_s.arg(database, server);
+        };
+        const QString scratch = u"fuzz_%1"_s.arg(QCoreApplication::applicationPid());
+        try {
+            platform::Workspace::defaultWorkspace()
+                ->openServer(address(u"postgres"_s))
+                ->execute(u"CREATE DATABASE "_s + scratch);
+            db = platform::Workspace::defaultWorkspace()->openServer(address(scratch));
+            core::createServerDatabase(*db);
+        } catch (const std::exception& error) {
+            fail("cannot make the scratch database on the server", QString::fromUtf8(error.what()));
+        }
+        std::atexit([] { db.reset(); });
+    } else {
+        const QString file = folder.filePath(u"TEL.mdb"_s);
+        std::string error;
+        if (!createStartingDatabase(file.toStdString(), error))
+            fail("cannot make the scratch database", QString::fromStdString(error));
+        db = platform::Workspace::defaultWorkspace()->openDatabase(file);
+        std::atexit([] { db.reset(); }); // before the application object goes
+        // Durability is not what is being tried here; speed is.
+        db->execute(u"PRAGMA synchronous = OFF"_s);
+        db->execute(u"PRAGMA journal_mode = MEMORY"_s);
+    }
     db->execute(u"INSERT INTO Mst_User(UserName , UserPass) Values('O''Neil' , 'x'' OR ''a''=''a')"_s);
     db->execute(u"INSERT INTO TMP_Sche(Date_Data,Daily_Data,UserName) values('2026/12/6' , 'a*b?c#[d]' , 'Guest')"_s);
     db->execute(

@@ -26,7 +26,11 @@ const struct DialectCase {
     {"brackets and like inside a text stay", u"select * from Mst_Address where Bikou = '[x] like ''*'''"_s,
      u"select * from Mst_Address where Bikou = '[x] like ''*'''"_s},
     {"like", u"select Name_1 from Mst_Address where Name_1 like '*a*' order by Furigana"_s,
-     u"select Name_1 from Mst_Address where Name_1 ~ '^.*[aA].*$' order by Furigana"_s},
+     u"select Name_1 from Mst_Address where Name_1 ~ '[aA]' order by Furigana"_s},
+    {"stars alone", u"select * from Mst_Address where Tel_1 like '**'"_s,
+     u"select * from Mst_Address where Tel_1 >= ''"_s},
+    {"an empty pattern, a star at one end", u"select * from T where a like '' and b like 'x*' and c like '*y'"_s,
+     u"select * from T where a ~ '^$' and b ~ '^[xX]' and c ~ '[yY]$'"_s},
     {"not like, a semicolon at the end", u"delete from Mst_User where UserName NOT LIKE 'G?';"_s,
      u"delete from Mst_User where UserName !~ '^[gG].$'"_s},
 };

@@ -1,6 +1,7 @@
 // The desktop-database pattern as a regular expression, for an engine without its "like".
 #include "platform/JetPattern.h"
 
+#include <iterator>
 #include <map>
 #include <unicode/uchar.h>
 #include <vector>
@@ -81,8 +82,19 @@ QString bracket(const std::vector<Run>& ranges, bool negated) {
 } // namespace
 
 QString JetPattern::regex() const {
-    QString expression = u"^"_s;
-    for (const Token& token : m_tokens) {
+    // A star at either end needs no anchor there: "*郎*" is "郎" found anywhere, "*" is the
+    // empty expression, which every text matches at once.
+    auto first = m_tokens.begin();
+    auto last = m_tokens.end();
+    const bool open = first != last && first->kind == Kind::Star;
+    while (first != last && first->kind == Kind::Star)
+        ++first;
+    const bool openEnd = first != last && std::prev(last)->kind == Kind::Star;
+    while (first != last && std::prev(last)->kind == Kind::Star)
+        --last;
+    QString expression = open ? QString() : u"^"_s;
+    for (auto it = first; it != last; ++it) {
+        const Token& token = *it;
         switch (token.kind) {
         case Kind::Star:
             expression += u".*"_s;
@@ -122,7 +134,7 @@ QString JetPattern::regex() const {
         }
         }
     }
-    return expression + u'$';
+    return open && first == last ? expression : openEnd ? expression : expression + u'$';
 }
 
 } // namespace platform

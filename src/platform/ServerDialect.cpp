@@ -90,7 +90,13 @@ QString serverStatement(const QString& statement) {
                 out.chop(out.size() - out.lastIndexOf(u"not"_s, -1, Qt::CaseInsensitive));
                 op = u"!~"_s;
             }
-            out += op + u" '"_s + JetPattern(pattern).regex().replace(u'\'', u"''"_s) + u"'"_s;
+            const JetPattern jet(pattern);
+            // Stars alone match every text: a comparison every text passes (C collation) is
+            // cheaper than an expression, and Null still gives Null.
+            if (jet.matchesEveryText())
+                out += op == u"~"_s ? u">= ''"_s : u"< ''"_s;
+            else
+                out += op + u" '"_s + jet.regex().replace(u'\'', u"''"_s) + u"'"_s;
             i = after;
         } else {
             out += c;

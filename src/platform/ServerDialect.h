@@ -9,7 +9,9 @@ namespace platform {
 //   [name]               "name" (a name in brackets, as after "as")
 //   x like 'pattern'     x ~ 'expression', the desktop database's pattern as a regular
 //                        expression that matches the same texts (JetPattern::regex); "not like"
-//                        becomes !~; Null on either side still gives Null
+//                        becomes !~; Null on either side still gives Null. A pattern of
+//                        stars alone, which every text matches, becomes x >= '' (x < '' for
+//                        not like): true (false) for every text, as texts compare by code point
 //   a ";" at the end     left out
 // Everything else is the same in both: names without quotes (PostgreSQL folds them to lower
 // case, as it created the tables), texts quoted with their quotes doubled, and the rest of the
