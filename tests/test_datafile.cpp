@@ -107,6 +107,14 @@ const struct RefusedFileCase {
          return path;
      },
      u"理由：データベースが壊れています。"_s},
+    {"in write-ahead-log form",
+     [](ProgramFolder& f) {
+         std::string error;
+         createStartingDatabase((f.path() + u"/w.mdb"_s).toStdString(), error);
+         sqlite(f.path() + u"/w.mdb"_s, "PRAGMA journal_mode = WAL");
+         return f.path() + u"/w.mdb"_s;
+     },
+     u"理由：Tamoru のデータベースではありません。"_s},
     {"TEL.mdb itself", [](ProgramFolder& f) { return f.databasePath(); },
      u"いま使っている TEL.mdb からは復元できません。"_s},
 };
@@ -157,7 +165,7 @@ const struct ImportCase {
 
 const struct CommandCase {
     const char* tag;
-    QStringList arguments; // "FILE" is the file beside TEL.mdb
+    QStringList arguments; // "FILE" is the file beside TEL.mdb, "TEL" TEL.mdb itself
     QString file;          // written to FILE before
     int status;
     QString said;          // what standard output and standard error began with
@@ -205,6 +213,13 @@ const struct CommandCase {
      u"名前,備考\r\n佐藤,a,b\r\n"_s,
      1,
      u"tamoru: 2 行目の項目が 3 個あり"_s,
+     u"山田 太郎=元"_s,
+     {}},
+    {"export over TEL.mdb",
+     {u"--export-csv"_s, u"TEL"_s},
+     {},
+     1,
+     u"tamoru: TEL.mdb そのものには書き出せません。"_s,
      u"山田 太郎=元"_s,
      {}},
     {"two actions",
@@ -410,7 +425,7 @@ private Q_SLOTS:
             writeFile(file, c.file.toUtf8());
         QStringList arguments{u"tamoru"_s};
         for (const QString& argument : c.arguments)
-            arguments.append(argument == u"FILE"_s ? file : argument);
+            arguments.append(argument == u"FILE"_s ? file : argument == u"TEL"_s ? folder.databasePath() : argument);
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
         QCOMPARE(answerArguments(arguments, outStream, errStream), std::optional<int>(c.status));

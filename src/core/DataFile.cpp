@@ -3,6 +3,7 @@
 #include "core/EngineGuard.h"
 #include "core/FileError.h"
 #include "core/Mod1.h"
+#include "core/WholeFile.h"
 #include "platform/DatabaseFile.h"
 #include "platform/Log.h"
 
@@ -15,11 +16,6 @@ using namespace Qt::StringLiterals;
 namespace core {
 
 namespace {
-
-bool sameFile(const QString& a, const QString& b) {
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
-}
 
 // The day's copies are the files named by datedCopyName, whose names sort by day.
 QStringList dailyCopiesIn(const QDir& folder) {
@@ -110,7 +106,14 @@ QString restoreBackup(const QString& file, const QDateTime& now) {
         QFileInfo(current).dir().filePath(u"TEL_復元前_"_s + now.toString(u"yyyy-MM-dd_HHmmss"_s) + u".mdb"_s);
     platform::copyDatabaseFile(current, kept);
     Mod1::Db->replaceWith(file);
-    bringUpToDate(*Mod1::Db);
+    // The data is replaced now, whatever follows: the index a copy may lack is added at the
+    // next start when it cannot be added here.
+    try {
+        bringUpToDate(*Mod1::Db);
+    } catch (const platform::EngineError& error) {
+        qCWarning(platform::log) << "the restored data stays without its index until the next start:"
+                                 << error.message();
+    }
     return kept;
 }
 

@@ -49,12 +49,14 @@ QString literal(const QVariant& value) {
 
 // Every row of the table, written into the server in statements of many rows each.
 qint64 copyTable(platform::Database& file, platform::Database& server, const QString& table) {
-    const auto rows = file.openRecordset(u"select * from "_s + table);
+    // By name on both sides: a file may hold the columns in another order, or more of them.
+    const QString columns = ourTables().value(table).join(u',');
+    const auto rows = file.openRecordset(u"select "_s + columns + u" from "_s + table);
     QStringList values;
     qint64 copied = 0;
     const auto flush = [&] {
         if (!values.isEmpty())
-            server.execute(u"INSERT INTO "_s + table + u" VALUES "_s + values.join(u','));
+            server.execute(u"INSERT INTO "_s + table + u" ("_s + columns + u") VALUES "_s + values.join(u','));
         values.clear();
     };
     for (; !rows->atEnd(); rows->moveNext()) {

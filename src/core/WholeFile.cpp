@@ -1,6 +1,7 @@
 #include "core/WholeFile.h"
 
 #include "core/FileError.h"
+#include "core/Mod1.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,14 @@ QByteArray readWholeFile(const QString& path) {
     return data;
 }
 
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
 void writeWholeFile(const QString& path, const QByteArray& data) {
+    if (Mod1::Db && sameFile(path, Mod1::Db->fileName()))
+        throw FileError(u"TEL.mdb そのものには書き出せません。別のファイルを選んでください。"_s);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileError(u"ファイルに書き込めません。"_s + where(path));

@@ -14,7 +14,11 @@ inline constexpr qint64 largestFileRead = 64 * 1024 * 1024;
 QByteArray readWholeFile(const QString& path);
 
 // Writes the bytes as the whole file: the new file takes the place of any earlier one only
-// once all of it is written and synced, so a failure leaves the earlier file as it was.
+// once all of it is written and synced, so a failure leaves the earlier file as it was. The
+// open TEL.mdb itself is refused: the program would go on saving into a file no longer there.
 void writeWholeFile(const QString& path, const QByteArray& data);
+
+// True when both name one existing file.
+bool sameFile(const QString& a, const QString& b);
 
 } // namespace core

@@ -22,8 +22,12 @@ public:
         if (!QFileInfo::exists(fileName))
             throw EngineError(u"Could not find file '%1'."_s.arg(fileName), EngineError::Trouble::Missing);
         const int rc = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &m_db, flags, nullptr);
-        if (rc != SQLITE_OK)
-            fail();
+        if (rc != SQLITE_OK) {
+            // The destructor does not run for a constructor that throws.
+            const EngineError error = failure();
+            sqlite3_close_v2(m_db);
+            throw error;
+        }
         sqlite3_busy_timeout(m_db, 5000);
     }
     ~Connection() { sqlite3_close_v2(m_db); }
@@ -51,10 +55,11 @@ public:
         return result;
     }
 
-    [[noreturn]] void fail() const {
+    EngineError failure() const {
         const int code = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
-        throw EngineError(m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : u"out of memory"_s, troubleOf(code));
+        return EngineError(m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : u"out of memory"_s, troubleOf(code));
     }
+    [[noreturn]] void fail() const { throw failure(); }
 
 private:
     sqlite3* m_db = nullptr;
@@ -111,6 +116,14 @@ QMap<QString, QStringList> inspectDatabaseFile(const QString& fileName) {
     const QList<QStringList> findings = file.rows("PRAGMA integrity_check(1)");
     if (findings.size() != 1 || findings.first().value(0) != u"ok"_s)
         throw EngineError(findings.value(0).value(0), EngineError::Trouble::Corrupt);
+    // A copy takes its header along: text kept in another encoding, or another journal, would
+    // come with it into TEL.mdb.
+    const QString encoding = file.rows("PRAGMA encoding").value(0).value(0);
+    const QString journal = file.rows("PRAGMA journal_mode").value(0).value(0);
+    if (encoding != u"UTF-8"_s || journal.compare(u"wal"_s, Qt::CaseInsensitive) == 0)
+        throw EngineError(u"The database keeps its text in %1 with the journal %2; Tamoru keeps UTF-8 without "
+                          u"write-ahead log."_s.arg(encoding, journal),
+                          EngineError::Trouble::NotOurs);
     QMap<QString, QStringList> tables;
     for (const QStringList& column : file.rows(tableColumnsQuery))
         tables[column[0]].append(column[1]);

@@ -112,6 +112,12 @@ std::unique_ptr<Database> ServerDatabase::open(const QString& text) {
     run(name, u"SET standard_conforming_strings = on"_s);
     run(name, u"SET client_min_messages = warning"_s);
     run(name, u"SET lock_timeout = %1"_s.arg(busyTimeoutMilliseconds()));
+    // Patterns name characters by their code points, which only a UTF-8 database reads as such.
+    QSqlQuery encoding = run(name, u"SHOW server_encoding"_s);
+    if (!encoding.next() || encoding.value(0).toString() != u"UTF8"_s)
+        throw EngineError(
+            u"The server's database keeps its text in %1; Tamoru needs UTF8."_s.arg(encoding.value(0).toString()),
+            EngineError::Trouble::NotOurs);
     return database;
 }
 
