@@ -5,6 +5,7 @@
 #include "core/EngineGuard.h"
 #include "core/FileError.h"
 #include "core/Mod1.h"
+#include "core/WholeFile.h"
 #include "platform/FileDialog.h"
 
 #include <QAction>
@@ -19,10 +20,6 @@ namespace {
 
 void notice(QWidget* owner, const QString& text) {
     Mod1::ShowMessage(text, Mod1::KindNotice, owner, Mod1::FocusOk);
-}
-
-QString place(const QString& path) {
-    return u"場所："_s + QDir::toNativeSeparators(path);
 }
 
 // Runs a step that reads or writes a file; a file or the database that refuses is told under
@@ -54,7 +51,7 @@ void importFile(QWidget* owner, AddressFormat format) {
     fileStep(owner, u"読み込めませんでした。"_s, [&] {
         const std::vector<addressbook::IncomingEntry> entries = addressbook::readAddressFile(file.path, format);
         if (entries.empty()) {
-            notice(owner, u"読み込むデータがありません。\r"_s + place(file.path));
+            notice(owner, u"読み込むデータがありません。\r"_s + core::placeOf(file.path));
             return;
         }
         auto onExisting = addressbook::OnExisting::Skip;
@@ -89,7 +86,7 @@ void exportFile(QWidget* owner, bool vCard) {
                                                   : AddressFormat::Csv;
     fileStep(owner, u"書き出せませんでした。"_s, [&] {
         const qsizetype count = addressbook::exportAddressFile(file.path, format);
-        notice(owner, u"%1 件のデータを書き出しました。\r"_s.arg(count) + place(file.path));
+        notice(owner, u"%1 件のデータを書き出しました。\r"_s.arg(count) + core::placeOf(file.path));
     });
 }
 
@@ -101,7 +98,7 @@ void backUp(QWidget* owner) {
         return;
     fileStep(owner, u"バックアップを作成できませんでした。"_s, [&] {
         core::makeBackup(file.path);
-        notice(owner, u"バックアップを作成しました。\r"_s + place(file.path));
+        notice(owner, u"バックアップを作成しました。\r"_s + core::placeOf(file.path));
     });
 }
 
@@ -110,16 +107,16 @@ void restore(QWidget* owner) {
         owner, platform::FileUse::Open, {u"Dlg_Restore"_s, u"バックアップから復元"_s, {}, {databaseType, anyType}});
     if (file.path.isEmpty())
         return;
-    fileStep(owner, u"このファイルからは復元できません。\r"_s + place(file.path), [&] {
+    fileStep(owner, u"このファイルからは復元できません。\r"_s + core::placeOf(file.path), [&] {
         core::checkBackupFile(file.path);
         const qint16 answer =
             Mod1::ShowMessage(u"ユーザー、日記、電話帳のすべてを\rこのファイルの内容に置き換えます。\r"_s +
-                                  place(file.path) + u"\rよろしいですか？"_s,
+                                  core::placeOf(file.path) + u"\rよろしいですか？"_s,
                               Mod1::KindQuestion, owner, Mod1::FocusNo);
         if (answer != Mod1::AnswerYes)
             return;
         const QString kept = core::restoreBackup(file.path, QDateTime::currentDateTime());
-        notice(owner, u"復元しました。\r置き換える前のデータは次のファイルに残しました。\r"_s + place(kept));
+        notice(owner, u"復元しました。\r置き換える前のデータは次のファイルに残しました。\r"_s + core::placeOf(kept));
     });
 }
 

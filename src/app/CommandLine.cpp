@@ -52,40 +52,37 @@ std::optional<int> answerArguments(const QStringList& arguments, QTextStream& ou
     const QCommandLineOption version({u"v"_s, u"version"_s}, japanese ? u"バージョンを表示して終了します。"_s
                                                                       : u"Shows the version and exits."_s);
     parser.addOptions({help, version});
-    const auto fileOption = [&](const QString& name, const QString& ja, const QString& en) {
-        return QCommandLineOption(name, japanese ? ja : en, japanese ? u"ファイル"_s : u"file"_s);
+    const QString file = japanese ? u"ファイル"_s : u"file"_s;
+    const auto valueOption = [&](const QString& name, const QString& value, const QString& ja, const QString& en) {
+        return QCommandLineOption(name, japanese ? ja : en, value);
     };
     const QList<std::pair<QCommandLineOption, DataCommand::Action>> actions{
-        {fileOption(u"export-vcard"_s, u"電話帳を vCard 3.0 のファイルに書き出します。"_s,
-                    u"Writes the phone book to a vCard 3.0 file."_s),
+        {valueOption(u"export-vcard"_s, file, u"電話帳を vCard 3.0 のファイルに書き出します。"_s,
+                     u"Writes the phone book to a vCard 3.0 file."_s),
          DataCommand::Action::ExportVCard},
-        {fileOption(u"import-vcard"_s, u"vCard のファイル（2.1、3.0、4.0）を電話帳に読み込みます。"_s,
-                    u"Reads a vCard file (2.1, 3.0, 4.0) into the phone book."_s),
+        {valueOption(u"import-vcard"_s, file, u"vCard のファイル（2.1、3.0、4.0）を電話帳に読み込みます。"_s,
+                     u"Reads a vCard file (2.1, 3.0, 4.0) into the phone book."_s),
          DataCommand::Action::ImportVCard},
-        {fileOption(u"export-csv"_s, u"電話帳を CSV ファイル（UTF-8）に書き出します。"_s,
-                    u"Writes the phone book to a CSV file (UTF-8)."_s),
+        {valueOption(u"export-csv"_s, file, u"電話帳を CSV ファイル（UTF-8）に書き出します。"_s,
+                     u"Writes the phone book to a CSV file (UTF-8)."_s),
          DataCommand::Action::ExportCsv},
-        {fileOption(u"import-csv"_s, u"CSV ファイル（UTF-8 か Shift_JIS）を電話帳に読み込みます。"_s,
-                    u"Reads a CSV file (UTF-8 or Shift_JIS) into the phone book."_s),
+        {valueOption(u"import-csv"_s, file, u"CSV ファイル（UTF-8 か Shift_JIS）を電話帳に読み込みます。"_s,
+                     u"Reads a CSV file (UTF-8 or Shift_JIS) into the phone book."_s),
          DataCommand::Action::ImportCsv},
-        {fileOption(u"backup"_s, u"TEL.mdb のバックアップをファイルに作成します。"_s,
-                    u"Writes a backup copy of TEL.mdb to a file."_s),
+        {valueOption(u"backup"_s, file, u"TEL.mdb のバックアップをファイルに作成します。"_s,
+                     u"Writes a backup copy of TEL.mdb to a file."_s),
          DataCommand::Action::Backup},
-        {QCommandLineOption(
-             u"server"_s,
-             japanese ? u"この PC が使う PostgreSQL のデータベースを設定します（none で TEL.mdb に戻します）。"_s
-                      : u"Names the PostgreSQL database this PC uses (none: back to TEL.mdb)."_s,
-             u"URL"_s),
+        {valueOption(u"server"_s, u"URL"_s,
+                     u"この PC が使う PostgreSQL のデータベースを設定します（none で TEL.mdb に戻します）。"_s,
+                     u"Names the PostgreSQL database this PC uses (none: back to TEL.mdb)."_s),
          DataCommand::Action::Server},
-        {QCommandLineOption(u"create-server-database"_s,
-                            japanese ? u"空の PostgreSQL のデータベースに Tamoru のテーブルを作ります。"_s
-                                     : u"Makes Tamoru's tables in an empty PostgreSQL database."_s,
-                            u"URL"_s),
+        {valueOption(u"create-server-database"_s, u"URL"_s,
+                     u"空の PostgreSQL のデータベースに Tamoru のテーブルを作ります。"_s,
+                     u"Makes Tamoru's tables in an empty PostgreSQL database."_s),
          DataCommand::Action::CreateServerDatabase},
-        {QCommandLineOption(u"copy-to-server"_s,
-                            japanese ? u"TEL.mdb を、作ったばかりのサーバーのデータベースにコピーします。"_s
-                                     : u"Copies TEL.mdb into a server database just made."_s,
-                            u"URL"_s),
+        {valueOption(u"copy-to-server"_s, u"URL"_s,
+                     u"TEL.mdb を、作ったばかりのサーバーのデータベースにコピーします。"_s,
+                     u"Copies TEL.mdb into a server database just made."_s),
          DataCommand::Action::CopyToServer},
     };
     for (const auto& [option, action] : actions)

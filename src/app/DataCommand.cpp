@@ -6,6 +6,7 @@
 #include "core/FileError.h"
 #include "core/Mod1.h"
 #include "core/ServerSetup.h"
+#include "core/WholeFile.h"
 #include "platform/DatabasePlace.h"
 #include "platform/ServerAddress.h"
 
@@ -24,7 +25,7 @@ void say(QTextStream& stream, const QString& text) {
 }
 
 QString place(const QString& file) {
-    return u"場所："_s + QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    return core::placeOf(QFileInfo(file).absoluteFilePath());
 }
 
 void carryOut(const DataCommand& command, QTextStream& out) {

@@ -15,7 +15,7 @@ namespace core {
 namespace {
 
 QString where(const QString& path) {
-    return u"\r場所："_s + QDir::toNativeSeparators(path);
+    return u"\r"_s + placeOf(path);
 }
 
 } // namespace
@@ -35,6 +35,10 @@ QByteArray readWholeFile(const QString& path) {
     if (data.size() > largestFileRead)
         throw FileError(u"ファイルが大きすぎます（%1 MB まで）。"_s.arg(largestFileRead / 1024 / 1024) + where(path));
     return data;
+}
+
+QString placeOf(const QString& path) {
+    return u"場所："_s + QDir::toNativeSeparators(path);
 }
 
 bool sameFile(const QString& a, const QString& b) {

@@ -18,6 +18,9 @@ QByteArray readWholeFile(const QString& path);
 // open TEL.mdb itself is refused: the program would go on saving into a file no longer there.
 void writeWholeFile(const QString& path, const QByteArray& data);
 
+// "場所：<path>" as messages name a file, in the platform's own separators.
+QString placeOf(const QString& path);
+
 // True when both name one existing file.
 bool sameFile(const QString& a, const QString& b);
 
